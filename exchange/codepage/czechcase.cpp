@@ -1,0 +1,26 @@
+#include "czechcase.h"
+
+namespace {
+const QString kLower = QStringLiteral("áäčďěéëíĺľňóöřŕšťúůýžźôśżâăîńőű");
+const QString kUpper = QStringLiteral("ÁÄČĎĚÉËÍĹĽŇÓÖŘŔŠŤÚŮÝŽŹÔŚŻÂĂÎŃŐŰ");
+
+QString mapCase(const QString &text, const QString &from, const QString &to, bool upper) {
+    QString out = text;
+    for (QChar &c : out) {
+        const char16_t u = c.unicode();
+        if (upper && u >= 'a' && u <= 'z')
+            c = QChar(u - 32);
+        else if (!upper && u >= 'A' && u <= 'Z')
+            c = QChar(u + 32);
+        else if (u >= 0x80) {
+            const qsizetype i = from.indexOf(c);
+            if (i >= 0)
+                c = to.at(i);
+        }
+    }
+    return out;
+}
+}
+
+QString CzechUpperCase(const QString &text) { return mapCase(text, kLower, kUpper, true); }
+QString CzechLowerCase(const QString &text) { return mapCase(text, kUpper, kLower, false); }
