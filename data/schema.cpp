@@ -140,12 +140,18 @@ QString CreateSchemaDatabase(const QString &connection, const QString &user, con
     QString error = TDataModuleIb::CreateDatabase(connection, user, password);
     if (!error.isEmpty())
         return error;
-    TSQLDATA db;
-    if (!db.ConnectQuiet(connection, user, password))
-        return db.LastConnectError();
-    error = BuildSchema(db, toVersion);
-    db.Disconnect();
-    if (!error.isEmpty())
+    TDataModuleIb::SetForcedWrites(connection, user, password, false);
+    {
+        TSQLDATA db;
+        if (!db.ConnectQuiet(connection, user, password))
+            error = db.LastConnectError();
+        else
+            error = BuildSchema(db, toVersion);
+    }
+    if (!error.isEmpty()) {
         TDataModuleIb::DropDatabase(connection, user, password);
-    return error;
+        return error;
+    }
+    // Written data is only safe against a power cut with synchronous writes.
+    return TDataModuleIb::SetForcedWrites(connection, user, password, true);
 }
