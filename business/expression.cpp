@@ -486,7 +486,7 @@ double ExpressionEngine::runArithmetic(QString expression, int *error) {
     close.text = QStringLiteral(")");
     t << close;
 
-    if (isOperatorChar(expression.at(0)) && expression.at(0) != QLatin1Char('-')) {
+    if (QStringLiteral(")*+/^").contains(expression.at(0))) {
         *error = ExpressionError::LeadingOperator;
         return 0.0;
     }
