@@ -50,6 +50,7 @@ Calculator::Outcome Calculator::calculate(Clipboard clipboard) {
     if (m_engine.errorCode()) {
         out.error = m_engine.errorCode();
         prompt().message(errorText(out.error), Prompt::Kind::Error);
+        m_keystrokes = qMax(m_keystrokes, 1);  // the faulty line stays for correcting
         return out;
     }
     result = formatResult(value);
