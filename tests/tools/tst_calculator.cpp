@@ -1,5 +1,6 @@
 #include "tools/calculator.h"
 #include "tools/widgets/mkkalk.h"
+#include "tools/widgets/printhistory.h"
 
 #include "tests/support/fakeprompt.h"
 
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
 #include <QtTest>
@@ -273,6 +275,19 @@ private Q_SLOTS:
         QTest::mouseClick(w.SB_CLEAR, Qt::LeftButton);
         QVERIFY(w.RichEdit_Historie->toPlainText().isEmpty());
         QVERIFY(w.calculator().history.isEmpty());
+    }
+
+    void historyPrintsToPdf() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("MKKALK.pdf"));
+        QVERIFY(PrintPlainTextToPdf(QStringLiteral("2+3=5.00\n10/3=3.33"), QStringLiteral("MKKALK"), file));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray pdf = f.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        // the document title, as UTF-16 in the information dictionary
+        const QByteArray title = QByteArray("\xfe\xff", 2) + QByteArray("\0M\0K\0K\0A\0L\0K", 12);
+        QVERIFY(pdf.contains(title) || pdf.contains("FEFF004D004B004B0041004C004B"));
     }
 
     void helpFileMissingIsSaid() {

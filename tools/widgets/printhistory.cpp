@@ -9,23 +9,8 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-bool PrintPlainText(QWidget *parent, const QString &text, const QString &documentTitle) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentTitle);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString file = QFileDialog::getSaveFileName(
-            parent, QStringLiteral("Tisk do souboru PDF"), QDir::home().filePath(documentTitle + QStringLiteral(".pdf")),
-            QStringLiteral("PDF (*.pdf)"));
-        if (file.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    } else {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Tisk"));
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-    }
+namespace {
+bool printTo(QPrinter &printer, const QString &text) {
     QTextDocument document;
     document.setPlainText(text);
     document.print(&printer);
@@ -34,4 +19,32 @@ bool PrintPlainText(QWidget *parent, const QString &text, const QString &documen
         return false;
     }
     return true;
+}
+}  // namespace
+
+bool PrintPlainTextToPdf(const QString &text, const QString &documentTitle, const QString &fileName) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentTitle);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    return printTo(printer, text);
+}
+
+bool PrintPlainText(QWidget *parent, const QString &text, const QString &documentTitle) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer installed: the page goes to a PDF file the user names.
+        const QString file = QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Tisk do souboru PDF"), QDir::home().filePath(documentTitle + QStringLiteral(".pdf")),
+            QStringLiteral("PDF (*.pdf)"));
+        if (file.isEmpty())
+            return false;
+        return PrintPlainTextToPdf(text, documentTitle, file);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentTitle);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Tisk"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return printTo(printer, text);
 }
