@@ -44,8 +44,14 @@ Calculator::Outcome Calculator::calculate(Clipboard clipboard) {
     line = withoutResult(line);
     caret = qMin(caret, int(line.size()));
     QString expression = line;
-    if (decimalSeparator != QLatin1Char('.'))
-        expression.replace(decimalSeparator, QLatin1Char('.'));
+    if (decimalSeparator != QLatin1Char('.')) {
+        // A decimal comma would break the argument list of a command: commands read "." only.
+        const int command = int(expression.indexOf(QLatin1Char('!')));
+        const int end = command < 0 ? int(expression.size()) : command;
+        for (int i = 0; i < end; ++i)
+            if (expression.at(i) == decimalSeparator)
+                expression[i] = QLatin1Char('.');
+    }
     const double value = m_engine.evaluate(expression, ExpressionCaller::Calculator);
     if (m_engine.errorCode()) {
         out.error = m_engine.errorCode();

@@ -31,6 +31,8 @@ private Q_SLOTS:
         QTest::newRow("rounded half up in display") << "2.675+0.001" << 2 << "." << "2.68" << "2.675+0.001=2.68";
         QTest::newRow("negative") << "2-5" << 1 << "." << "-3.0" << "2-5=-3.0";
         QTest::newRow("decimal comma") << "2,5*2" << 2 << "," << "5,00" << "2,5*2=5,00";
+        QTest::newRow("command arguments with comma") << "!MOD(7,3)" << 0 << "," << "1" << "!MOD(7,3)=1";
+        QTest::newRow("condition with comma, then command") << "IF{1,5>1}!DIV(7,2)" << 0 << "," << "3" << "IF{1,5>1}!DIV(7,2)=3";
         QTest::newRow("VAT factor with comma") << "100*1.19" << 2 << "," << "119,00" << "100*1.19=119,00";
         QTest::newRow("register keeps its =") << "M005=2*3" << 2 << "." << "6.00" << "M005=2*3=6.00";
         QTest::newRow("register, old result") << "M005=2*3=6.00" << 2 << "." << "6.00" << "M005=2*3=6.00";
