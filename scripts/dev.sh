@@ -13,7 +13,8 @@ packages=(g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   firebird-dev firebird3.0-server-core firebird3.0-utils
   libmariadb-dev
-  xvfb xauth fonts-dejavu-core)
+  xvfb xauth fonts-dejavu-core
+  python3-dateutil python3-ephem)
 if [ "$mode" = test ]; then
   packages+=(firebird3.0-server mariadb-server)
 fi
