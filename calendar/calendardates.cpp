@@ -412,7 +412,7 @@ QString ShortDateText(double date) {
     const QDate d = serialToDate(date);
     if (!d.isValid())
         return {};
-    return QStringLiteral("%1.%2.%3").arg(d.day()).arg(d.month()).arg(d.year());
+    return QStringLiteral("%1.%2.").arg(d.day()).arg(d.month()) + four(d.year());
 }
 
 QString FormatDate(DateForm form, double value) {
@@ -531,7 +531,7 @@ QString NumberToDateText(int selector, int number) {
         const QDate d(number / 10000, (number / 100) % 100, number % 100);
         if (number <= 0 || !d.isValid())
             return {};
-        return QStringLiteral("%1.%2.%3").arg(d.day()).arg(d.month()).arg(d.year());
+        return QStringLiteral("%1.%2.").arg(d.day()).arg(d.month()) + four(d.year());
     }
     if (selector == TimeNumber) {
         if (number < 0 || number > 235959)

@@ -1,7 +1,5 @@
 #include "sun.h"
 
-#include "calendardates.h"
-
 #include <cmath>
 
 namespace {

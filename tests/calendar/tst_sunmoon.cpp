@@ -1,6 +1,8 @@
 #include "calendar/calendardates.h"
+#include "calendar/dayinfo.h"
 #include "calendar/moon.h"
 #include "calendar/sun.h"
+#include "localisation/langtext.h"
 
 #include <QFile>
 #include <QtTest>
@@ -166,6 +168,46 @@ private Q_SLOTS:
         const SunTimes south = SunriseSunset(dateToSerial(2024, 12, 21), -33.87, 151.21, 11);   // Sydney
         QCOMPARE(south.kind, SunTimes::Normal);
         QVERIFY(south.sunriseHour == 5 && south.sunsetHour == 20);
+    }
+
+    // The day information bar: clock regime, its offset for the sun times, nothing before 1996.
+    void dayInformationBar_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<QString>("regime");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("holiday");
+        const double prague = degreesFromDms(50, 8, 0);
+        QTest::newRow("winter to summer") << QDate(2002, 3, 31) << prague << LangText(1094) << 2 << "";
+        QTest::newRow("summer to winter") << QDate(2002, 10, 27) << prague << LangText(1093) << 1 << "";
+        QTest::newRow("summer") << QDate(2002, 7, 5) << prague << LangText(1091) + " (GMT+2)" << 2
+                                << "Den slovanských věrozvěstů Cyrila a Metoděje";
+        QTest::newRow("winter") << QDate(2002, 1, 2) << prague << LangText(1092) + " (GMT+1)" << 1 << "";
+        QTest::newRow("1995: no regime, no sun") << QDate(1995, 7, 1) << prague << "" << 0 << "";
+        QTest::newRow("polar night: no times") << QDate(2024, 12, 21) << 69.65 << LangText(1092) + " (GMT+1)" << 1 << "";
+    }
+    void dayInformationBar() {
+        QFETCH(QDate, date);
+        QFETCH(double, lat);
+        QFETCH(QString, regime);
+        QFETCH(int, offset);
+        QFETCH(QString, holiday);
+        const double lon = degreesFromDms(14, 42, 0);
+        const DayInformation info = dayInformation(dateToSerial(date), "CZ", lat, lon);
+        QCOMPARE(info.dateText, ShortDateText(dateToSerial(date)));
+        QCOMPARE(info.holidayText, holiday);
+        QCOMPARE(info.nameDaysText, QString("-"));   // no database here
+        QVERIFY(info.moonVisible);
+        QCOMPARE(info.moonPhase, MoonPhaseOfDay(dateToSerial(date)));
+        QCOMPARE(info.regimeVisible, !regime.isEmpty());
+        QCOMPARE(info.regimeText, regime);
+        QCOMPARE(info.utcOffset, offset);
+        QCOMPARE(info.sunVisible, offset != 0);
+        const SunTimes sun = SunriseSunset(dateToSerial(date), lat, lon, offset);
+        const bool times = offset != 0 && sun.kind == SunTimes::Normal;
+        QCOMPARE(info.sunriseText, times ? sunTimeText(sun.sunriseHour, sun.sunriseMinute) : QString());
+        QCOMPARE(info.sunsetText, times ? sunTimeText(sun.sunsetHour, sun.sunsetMinute) : QString());
+        QVERIFY(DayInformation().dateText.isEmpty() && !DayInformation().moonVisible && !DayInformation().sunVisible);
     }
 
     void dms() {
