@@ -1,6 +1,7 @@
 #include "calendardates.h"
 
 #include "data/sqldata.h"
+#include "data/usersettings.h"
 
 #include <QRegularExpression>
 
@@ -89,8 +90,6 @@ constexpr int CzechGoodFridayFrom = 2016;
 // The fixed days of both lists are taken as they stand from 2001 on.
 constexpr int FixedHolidaysFrom = 2001;
 constexpr int SummerTimeFrom = 1996;
-
-QString g_holidayCountry = QStringLiteral("CZ");
 
 struct DateTimeFields {
     int day = 0, month = 0, year = 0;
@@ -362,11 +361,9 @@ bool IsHoliday(const QString &country, double date) { return HolidayName(country
 
 // ---- name days -------------------------------------------------------------------------------
 
-QString HolidayCountry() { return g_holidayCountry; }
+QString HolidayCountry() { return CurrentUserSettings().holidays; }
 
-void SetHolidayCountry(const QString &country) { g_holidayCountry = country; }
-
-QString NameDays(double date) { return NameDays(g_holidayCountry, date); }
+QString NameDays(double date) { return NameDays(HolidayCountry(), date); }
 
 QString NameDays(const QString &country, double date) {
     const QDate d = serialToDate(date);

@@ -61,9 +61,8 @@ HolidayInfo HolidayName(const QString &country, double date);
 bool IsHoliday(const QString &country, double date);
 
 // ---- name days -------------------------------------------------------------------------------
-// The holiday country of the logged-in user ("CZ" or "SK"); the user settings set it after log-in.
+// The holiday country of the logged-in user ("CZ" or "SK"), from the user settings.
 QString HolidayCountry();
-void SetHolidayCountry(const QString &country);
 // Names of the day from the name-day tables through SQLDATA, joined with ", "; "-" when there are
 // none or there is no database. The list is the Slovak one when the country is exactly "SK".
 QString NameDays(double date);

@@ -1,6 +1,7 @@
 #include "dayinfo.h"
 
 #include "calendardates.h"
+#include "data/usersettings.h"
 #include "localisation/langtext.h"
 #include "moon.h"
 #include "sun.h"
@@ -46,4 +47,10 @@ DayInformation dayInformation(double date, const QString &country, double latitu
     if (sun.hasSunset)
         info.sunsetText = sunTimeText(sun.sunsetHour, sun.sunsetMinute);
     return info;
+}
+
+DayInformation dayInformation(double date) {
+    const UserSettings &s = CurrentUserSettings();
+    return dayInformation(date, s.holidays, degreesFromDms(s.latitudeDegrees, s.latitudeMinutes, s.latitudeSeconds),
+                          degreesFromDms(s.longitudeDegrees, s.longitudeMinutes, s.longitudeSeconds));
 }

@@ -23,3 +23,5 @@ struct DayInformation {
 // the user's place in degrees (north and east positive). Before 1996 there is no clock regime, and
 // so no regime text and no sun times.
 DayInformation dayInformation(double date, const QString &country, double latitude, double longitude);
+// The same with the holiday country and the place of the logged-in user's settings.
+DayInformation dayInformation(double date);

@@ -1,15 +1,21 @@
 #include "calendar/calendardates.h"
 #include "data/sqldata.h"
+#include "data/schema.h"
 #include "data/sqltext.h"
+#include "data/usersettings.h"
 #include "tests/support/tempdatabase.h"
 
 #include <QtTest>
 
 // Name days read from the name-day tables of a real database.
-class TestNameDays : public QObject {
+class TestNameDayQuery : public QObject {
     Q_OBJECT
     TempDatabase tdb;
     TSQLDATA db;
+    // A database with the real schema, built once for the built-in lists.
+    TempDatabase schemaDb;
+    TSQLDATA full;
+    bool built = false;
 
     void exec(const QString &sql) {
         const QString e = db.ExecSQL(sql);
@@ -72,12 +78,42 @@ private Q_SLOTS:
         QCOMPARE(NameDays(country, dateToSerial(date) + time), expected);
     }
 
+    // Without a country the list follows the logged-in user's holiday setting.
     void currentCountry() {
         QCOMPARE(HolidayCountry(), QString("CZ"));
         QCOMPARE(NameDays(dateToSerial(2024, 1, 1)), QString("-"));
-        SetHolidayCountry("SK");
+        CurrentUserSettings().holidays = "SK";
         QCOMPARE(NameDays(dateToSerial(2024, 1, 1)), QString("Nový rok"));
-        SetHolidayCountry("CZ");
+        CurrentUserSettings().holidays = "CZ";
+    }
+
+    // The lists the schema loads: the days the calendar shows with one name, two names, none.
+    void builtInLists_data() {
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("24.12 cz") << "CZ" << QDate(2024, 12, 24) << "Adam, Eva";
+        QTest::newRow("1.1 cz") << "CZ" << QDate(2025, 1, 1) << "-";
+        QTest::newRow("1.1 sk") << "SK" << QDate(2025, 1, 1) << "Nový rok";
+        QTest::newRow("28.10 cz") << "CZ" << QDate(2025, 10, 28) << "-";
+        QTest::newRow("29.2 cz") << "CZ" << QDate(2024, 2, 29) << "Horymír";
+        QTest::newRow("2.1 cz") << "CZ" << QDate(2025, 1, 2) << "Karina";
+    }
+    void builtInLists() {
+        if (!built) {
+            built = true;
+            QVERIFY2(schemaDb.create(), qPrintable(schemaDb.error()));
+            QVERIFY2(full.ConnectQuiet(schemaDb.connectionString(), schemaDb.user(), schemaDb.password()), qPrintable(full.LastConnectError()));
+            const QString error = BuildSchema(full, 3);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+        QFETCH(QString, country);
+        QFETCH(QDate, date);
+        QFETCH(QString, expected);
+        SQLDATA = &full;
+        const QString names = NameDays(country, dateToSerial(date));
+        SQLDATA = &db;
+        QCOMPARE(names, expected);
     }
 
     void noDatabaseGivesDash() {
@@ -87,5 +123,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNameDays)
-#include "tst_namedays.moc"
+QTEST_GUILESS_MAIN(TestNameDayQuery)
+#include "tst_namedayquery.moc"
