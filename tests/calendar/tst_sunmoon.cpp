@@ -2,6 +2,7 @@
 #include "calendar/dayinfo.h"
 #include "calendar/moon.h"
 #include "calendar/sun.h"
+#include "data/usersettings.h"
 #include "localisation/langtext.h"
 
 #include <QFile>
@@ -208,6 +209,25 @@ private Q_SLOTS:
         QCOMPARE(info.sunriseText, times ? sunTimeText(sun.sunriseHour, sun.sunriseMinute) : QString());
         QCOMPARE(info.sunsetText, times ? sunTimeText(sun.sunsetHour, sun.sunsetMinute) : QString());
         QVERIFY(DayInformation().dateText.isEmpty() && !DayInformation().moonVisible && !DayInformation().sunVisible);
+    }
+
+    // Without arguments the bar takes the country and the place of the user's settings.
+    void dayInformationFromSettings() {
+        const double date = dateToSerial(2024, 3, 29);
+        UserSettings &s = CurrentUserSettings();
+        const UserSettings saved = s;
+        s.holidays = "SK";
+        s.latitudeDegrees = 48;
+        s.latitudeMinutes = 9;
+        s.longitudeDegrees = 17;
+        s.longitudeMinutes = 6;
+        const DayInformation info = dayInformation(date);
+        const DayInformation expected = dayInformation(date, "SK", 48.15, 17.1);
+        s = saved;
+        QCOMPARE(info.holidayText, QString("Veľký piatok"));
+        QCOMPARE(info.sunriseText, expected.sunriseText);
+        QCOMPARE(info.sunsetText, expected.sunsetText);
+        QVERIFY(info.sunriseText != dayInformation(date, "SK", 50 + 8 / 60.0, 14.7).sunriseText);
     }
 
     void dms() {
