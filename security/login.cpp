@@ -76,6 +76,7 @@ LoginService::CheckResult LoginService::CheckCredentials(const QString &name, co
     if (account.Value(1, 2).trimmed() != QLatin1String("1"))
         return CheckResult::NoLoginRight;
     if (PasswordNeedsRehash(stored)) {
+        EnsurePasswordColumnWidth(m_db);
         const QString sql = QStringLiteral("update uzivatel set heslo=%1 where uzivatel_id=%2").arg(QuoteStr(HashPassword(password))).arg(id);
         const QString error = m_db.ExecSQL(sql);
         if (!error.isEmpty())

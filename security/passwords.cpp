@@ -1,5 +1,6 @@
 #include "passwords.h"
 
+#include "data/sqldata.h"
 #include "exchange/codepage/czechcase.h"
 #include "exchange/codepage/win1250.h"
 
@@ -83,6 +84,15 @@ bool VerifyPassword(const QString &stored, const QString &typed) {
 }
 
 bool PasswordNeedsRehash(const QString &stored) { return !stored.isEmpty() && !IsPasswordHash(stored); }
+
+QString EnsurePasswordColumnWidth(TSQLDATA &db) {
+    const int width = db.SelectInt(QStringLiteral(
+        "select f.RDB$CHARACTER_LENGTH from RDB$RELATION_FIELDS r join RDB$FIELDS f on f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE "
+        "where r.RDB$RELATION_NAME = 'UZIVATEL' and r.RDB$FIELD_NAME = 'HESLO'"));
+    if (width == 0 || width >= PasswordHashLength())
+        return {};
+    return db.ExecSQL(QStringLiteral("ALTER TABLE UZIVATEL ALTER COLUMN HESLO TYPE VARCHAR(100)"));
+}
 
 QByteArray Md5Bytes(const QString &text) { return QCryptographicHash::hash(Win1250::encode(text), QCryptographicHash::Md5); }
 

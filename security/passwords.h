@@ -15,6 +15,11 @@ bool PasswordNeedsRehash(const QString &stored);
 // Longest text HashPassword produces, for the width of the password column.
 int PasswordHashLength();
 
+class TSQLDATA;
+// Databases of earlier versions keep passwords in a narrower column than the hash needs; widen
+// it (a wider text column loses nothing). Returns the server's error, empty when wide enough.
+QString EnsurePasswordColumnWidth(TSQLDATA &db);
+
 // MD5 (RFC 1321) of the Windows-1250 bytes of the text.
 QByteArray Md5Bytes(const QString &text);
 QString Md5Hex(const QString &text);

@@ -106,6 +106,8 @@ GroupRecord LoadGroup(TSQLDATA &db, int id) {
 
 int SaveUser(TSQLDATA &db, UserRecord user) {
     const bool isNew = user.id == 0;
+    if (user.newPassword)
+        EnsurePasswordColumnWidth(db);
     if (isNew)
         user.id = db.GenId(QStringLiteral("UZIVATEL_ID"));
     if (!runBatch(db, UserSaveStatements(user, isNew)))
