@@ -57,6 +57,10 @@ public:
     void Query(const QString &sql, const std::function<void(const QStringList &)> &header,
                const std::function<void(const QList<FieldText> &)> &row);
 
+    // The same, each row handed over as one line in the comma encoding of TMKDATASET.
+    void QueryLines(const QString &sql, const std::function<void(const QStringList &)> &header,
+                    const std::function<void(QString &&)> &line);
+
     QString ExecSQL(const QString &sql);
     QString ExecSQLList(const QStringList &statements);
     // The same; on failure *failedIndex is the index of the statement the server refused.
