@@ -874,6 +874,20 @@ QString TDataModuleIb::CreateDatabase(const QString &database, const QString &us
     return {};
 }
 
+QString TDataModuleIb::SetForcedWrites(const QString &database, const QString &user, const QString &password, bool on) {
+    ISC_STATUS_ARRAY status;
+    isc_db_handle db = 0;
+    const QByteArray name = database.toLocal8Bit();
+    QByteArray params = dpb(user, password);
+    params.append(char(isc_dpb_force_write));
+    params.append(char(1));
+    params.append(char(on ? 1 : 0));
+    if (isc_attach_database(status, 0, name.constData(), &db, static_cast<short>(params.size()), params.constData()))
+        return statusText(status);
+    isc_detach_database(status, &db);
+    return {};
+}
+
 QString TDataModuleIb::DropDatabase(const QString &database, const QString &user, const QString &password) {
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;

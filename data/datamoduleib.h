@@ -95,6 +95,9 @@ public:
     // Makes a new database file (dialect 1, WIN1250) and leaves it closed.
     static QString CreateDatabase(const QString &database, const QString &user, const QString &password);
     static QString DropDatabase(const QString &database, const QString &user, const QString &password);
+    // Switches the database's forced (synchronous) writes; off only while a new database is
+    // being filled, where thousands of commits would each wait for the disk.
+    static QString SetForcedWrites(const QString &database, const QString &user, const QString &password, bool on);
 
 Q_SIGNALS:
     // Another station (or this one) called NotifyChange: message 1125 of the main window.
