@@ -1,4 +1,6 @@
 #pragma once
+#include "data/sqldata.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <functional>
@@ -15,6 +17,12 @@ struct ImportResult {
     int line = 0;    // line or record number the error belongs to, 0 when none
     QString error;   // the message for the user, empty on success
 };
+
+// Draws count consecutive values of the generator in one step; returns the first of them.
+inline int ReserveKeys(TSQLDATA &db, const QString &generator, int count) {
+    const int last = db.SelectInt(QStringLiteral("select GEN_ID(%1,%2) from rdb$database;").arg(generator).arg(count));
+    return last - count + 1;
+}
 
 // True for a bare SQL column name: a letter, then letters, digits, "_" or "$".
 inline bool IsColumnName(const QString &name) {

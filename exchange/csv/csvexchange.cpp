@@ -182,7 +182,7 @@ ImportResult ImportCsvBytes(TSQLDATA &db, const QString &table, const QByteArray
     const int user = Session::currentUserId();
     const int group = Session::defaultGroupId();
     const int total = int(lines.size());
-    QStringList statements;
+    QList<QStringList> rows;
     QList<int> lineOf;
     for (int k = 1; k < total; ++k) {
         const int lineNo = k + 1;
@@ -201,14 +201,19 @@ ImportResult ImportCsvBytes(TSQLDATA &db, const QString &table, const QByteArray
                                                  .arg(names.size()));
             return result;
         }
-        const int id = address ? db.GenId(QStringLiteral("ADRESAR_ZAKL_ID")) : 0;
-        statements << CsvInsertStatement(table, columns, values, id, user, group);
+        rows << values;
         lineOf << lineNo;
     }
-    if (statements.isEmpty()) {
+    if (rows.isEmpty()) {
         result.ok = true;
         return result;
     }
+    // Address keys come from the generator, drawn as one block for the whole file.
+    const int firstId = address ? ReserveKeys(db, QStringLiteral("ADRESAR_ZAKL_ID"), int(rows.size())) : 0;
+    QStringList statements;
+    statements.reserve(rows.size());
+    for (int r = 0; r < rows.size(); ++r)
+        statements << CsvInsertStatement(table, columns, rows.at(r), address ? firstId + r : 0, user, group);
     int failed = -1;
     const QString error = db.ExecSQLList(statements, &failed);
     if (!error.isEmpty()) {

@@ -93,6 +93,8 @@ ImportResult ImportDbfTable(TSQLDATA &db, const QString &path, const QString &ta
     const int total = dbf.RecordCount();
     QStringList statements;
     statements.reserve(total);
+    // Address keys come from the generator as one block; keys of a refused import stay unused.
+    const int firstId = address && total > 0 ? ReserveKeys(db, QStringLiteral("ADRESAR_ZAKL_ID"), total) : 0;
     for (int n = 1; n <= total; ++n) {
         if (!tick(progress, n, total, result))
             return result;
@@ -101,9 +103,7 @@ ImportResult ImportDbfTable(TSQLDATA &db, const QString &path, const QString &ta
             result.error = lineError(n, TYP_MKDBF::StatusText(dbf.Status()));
             return result;
         }
-        // Keys drawn for an import that is then refused are simply skipped numbers.
-        const int id = address ? db.GenId(QStringLiteral("ADRESAR_ZAKL_ID")) : 0;
-        statements << DbfInsertStatement(table, columns, DbfRecordValues(dbf), id, user, group);
+        statements << DbfInsertStatement(table, columns, DbfRecordValues(dbf), address ? firstId + n - 1 : 0, user, group);
     }
     dbf.Close();
     if (statements.isEmpty()) {
