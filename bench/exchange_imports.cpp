@@ -107,7 +107,7 @@ QByteArray gpcFile(QRandomGenerator &rng) {
         QByteArray line = "075" "0000001234567890" + digits(16, 9999999999ULL) + digits(13, 999999) + digits(10, 100000)
                           + digits(2, 100) + QByteArray::number(1 + rng.bounded(5)) + digits(10, 9999999999ULL)
                           + digits(10, 9999) + digits(10, 99999) + "000000"
-                          + QByteArray("Platba č. " + QByteArray::number(i)).leftJustified(20, ' ') + "01100"
+                          + QByteArray("Platba c. " + QByteArray::number(i)).leftJustified(20, ' ') + "01100"
                           + QByteArray::number(10 + rng.bounded(18)) + "0526";
         out += Win1250::encode(QString::fromUtf8(line)) + "\r\n";
     }
@@ -202,7 +202,7 @@ int main(int argc, char **argv) {
     {
         Raw raw(tdb.connectionString(), tdb.user(), tdb.password());
         gpcScript = raw.script(gpcStatements);
-        raw.check(isc_dsql_execute_immediate(raw.st, &raw.db, nullptr, 0, "delete from BU_VYPIS", 1, nullptr), "delete");
+        raw.script({QStringLiteral("delete from BU_VYPIS")});
         gpcPrepared = raw.prepared(
             "insert into BU_VYPIS(BU_ID,DATUM,UCET,BANKA,DOPLNUJICI_UDAJ,VARIABILNI,SPECIFICKY,KONSTANTNI,CASTKA,CASTKA_DEBET,"
             "CASTKA_KREDIT,CASTKA_ZUSTATEK,PORADOVE_CISLO,PORADOVE_CISLO_V_DAVCE,POZNAMKA,KOD_UCTOVANI,BU_DRUH_PLATBY_ID,"

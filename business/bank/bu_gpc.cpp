@@ -65,14 +65,33 @@ QDate TBU_GPC::DateFromDDMMYY(const QString &text) {
 }
 
 qint64 TBU_GPC::HundredthsFrom(const QString &whole, const QString &hundredths) {
-    static const QRegularExpression re(QStringLiteral("^([+-]?)(\\d*)[.,](\\d*)$"));
-    const auto m = re.match(whole.trimmed() + QLatin1Char('.') + hundredths.trimmed());
-    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0) || m.capturedLength(2) > 16)
+    // The text whole "." hundredths read as a decimal number; anything else is 0.
+    const QStringView w = QStringView(whole).trimmed();
+    const QStringView h = QStringView(hundredths).trimmed();
+    QStringView digits = w;
+    bool negative = false;
+    if (!digits.isEmpty() && (digits.front() == u'-' || digits.front() == u'+')) {
+        negative = digits.front() == u'-';
+        digits = digits.mid(1);
+    }
+    if ((digits.isEmpty() && h.isEmpty()) || digits.size() > 16)
         return 0;
-    const qint64 units = m.captured(2).isEmpty() ? 0 : m.captured(2).toLongLong();
-    const QString frac = (m.captured(3) + QStringLiteral("00")).left(2);
-    const qint64 value = units * 100 + frac.toInt();
-    return m.captured(1) == QLatin1String("-") ? -value : value;
+    qint64 units = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        units = units * 10 + (c.unicode() - u'0');
+    }
+    int frac = 0;
+    for (int k = 0; k < h.size(); ++k) {
+        const QChar c = h.at(k);
+        if (c < u'0' || c > u'9')
+            return 0;
+        if (k < 2)
+            frac += (c.unicode() - u'0') * (k == 0 ? 10 : 1);
+    }
+    const qint64 value = units * 100 + frac;
+    return negative ? -value : value;
 }
 
 QString TBU_GPC::FormatHundredths(qint64 value) {
@@ -81,12 +100,12 @@ QString TBU_GPC::FormatHundredths(qint64 value) {
            + QString::number(a % 100).rightJustified(2, QLatin1Char('0'));
 }
 
-QString TBU_GPC::VratKodBanky() const {
-    return cut(Souhrn_IBAN(), 5, 4) == kBank0100 ? kBank0100 : QStringLiteral("0000");
-}
+bool TBU_GPC::bank0100() const { return QStringView(header()).mid(118, 4) == kBank0100; }
+
+QString TBU_GPC::VratKodBanky() const { return bank0100() ? kBank0100 : QStringLiteral("0000"); }
 
 QString TBU_GPC::PrevedVnitrniFormatUctuNaEditicni(const QString &account) const {
-    if (account.size() != 16 || VratKodBanky() != kBank0100)
+    if (account.size() != 16 || !bank0100())
         return account;
     static const int order[16] = {11, 12, 13, 14, 15, 16, 5, 6, 7, 8, 9, 4, 10, 2, 3, 1};
     QString out;
@@ -174,7 +193,7 @@ QString TBU_GPC::Veta_Specificky(int i) const { return cut(record(i), 82, 10); }
 QString TBU_GPC::Veta_DoplnujiciUdaj(int i) const { return cut(record(i), 98, 20); }
 
 QString TBU_GPC::Veta_DatumSplatnostiText(int i) const {
-    if (VratKodBanky() == kBank0100)
+    if (bank0100())
         return cut(header(), 109, 6);
     return cut(record(i), 123, 6);
 }

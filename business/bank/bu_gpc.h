@@ -73,7 +73,9 @@ public:
     static QString FormatHundredths(qint64 value);
 
 private:
-    QString header() const { return TeloVypisu.value(0); }
-    QString record(int i) const { return TeloVypisu.value(i); }
+    const QString &header() const { return record(0); }
+    const QString &record(int i) const { return i >= 0 && i < TeloVypisu.size() ? TeloVypisu.at(i) : m_empty; }
+    bool bank0100() const;
+    QString m_empty;
     static QString cut(const QString &line, int from, int width);
 };
