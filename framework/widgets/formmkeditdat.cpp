@@ -48,6 +48,7 @@ TFORMMKEDITDAT::TFORMMKEDITDAT(int typ, const QString &text, QWidget *parent) : 
     // Datum
     m_groupDatum = new QGroupBox(QStringLiteral("Datum"), this);
     m_calendar = new QCalendarWidget(m_groupDatum);
+    m_calendar->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     m_calendar->setFirstDayOfWeek(Qt::Monday);
     m_calendar->setGridVisible(true);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);

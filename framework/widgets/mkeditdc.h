@@ -39,5 +39,6 @@ private:
     int fontBasedHeight() const;
 
     int m_typ = 0;
+    bool m_picking = false;
     QToolButton *m_button = nullptr;
 };

@@ -109,22 +109,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("left");
         const double d = QDate(1899, 12, 30).daysTo(QDate(2004, 3, 5));
         const double t = (8 * 60 + 7) / 1440.0;
         const double ts = (8 * 3600 + 7 * 60 + 9) / 86400.0;
-        QTest::newRow("1 short forms") << 1 << "5.3.2004 8:07:09" << "5.3.2004 8:07:09" << "5_.3_.2004 8_:07:09" << 19 << true << d + ts;
-        QTest::newRow("2 short forms") << 2 << "5.3.2004 8:07" << "5.3.2004 8:07" << "5_.3_.2004 8_:07" << 16 << true << d + t;
-        QTest::newRow("2 full digits") << 2 << "050320040807" << "05.03.2004 08:07" << "05.03.2004 08:07" << 16 << true << d + t;
-        QTest::newRow("2 date only") << 2 << "5.3.2004" << "5.3.2004 :" << "5_.3_.2004 __:__" << 16 << true << d;
-        QTest::newRow("2 nothing") << 2 << "" << ".. :" << "__.__.____ __:__" << 16 << true << 0.0;
-        QTest::newRow("3 short date") << 3 << "5.3.2004" << "5.3.2004" << "5_.3_.2004" << 10 << true << d;
-        QTest::newRow("3 letters refused") << 3 << "ab5.3.2004" << "5.3.2004" << "5_.3_.2004" << 10 << true << d;
-        QTest::newRow("3 invalid day") << 3 << "32.3.2004" << "32.3.2004" << "32.3_.2004" << 10 << false << 0.0;
-        QTest::newRow("3 unfinished year") << 3 << "5.3.20" << "5.3.20" << "5_.3_.20__" << 10 << false << 0.0;
-        QTest::newRow("4 time") << 4 << "8:7:9" << "8:7:9" << "8_:7_:9_" << 8 << true << ts;
-        QTest::newRow("5 time") << 5 << "8:07" << "8:07" << "8_:07" << 5 << true << t;
-        QTest::newRow("5 invalid") << 5 << "25:00" << "25:00" << "25:00" << 5 << false << 0.0;
-        QTest::newRow("5 nothing") << 5 << "" << ":" << "__:__" << 5 << true << 0.0;
+        QTest::newRow("1 short forms") << 1 << "5.3.2004 8:07:09" << "5.3.2004 8:07:09" << "5_.3_.2004 8_:07:09" << 19 << true << d + ts << "05.03.2004 08:07:09";
+        QTest::newRow("2 short forms") << 2 << "5.3.2004 8:07" << "5.3.2004 8:07" << "5_.3_.2004 8_:07" << 16 << true << d + t << "05.03.2004 08:07";
+        QTest::newRow("2 full digits") << 2 << "050320040807" << "05.03.2004 08:07" << "05.03.2004 08:07" << 16 << true << d + t << "05.03.2004 08:07";
+        QTest::newRow("2 date only") << 2 << "5.3.2004" << "5.3.2004 :" << "5_.3_.2004 __:__" << 16 << true << d << "05.03.2004 __:__";
+        QTest::newRow("2 nothing") << 2 << "" << ".. :" << "__.__.____ __:__" << 16 << true << 0.0 << "__.__.____ __:__";
+        QTest::newRow("3 short date") << 3 << "5.3.2004" << "5.3.2004" << "5_.3_.2004" << 10 << true << d << "05.03.2004";
+        QTest::newRow("3 letters refused") << 3 << "ab5.3.2004" << "5.3.2004" << "5_.3_.2004" << 10 << true << d << "05.03.2004";
+        QTest::newRow("3 invalid day") << 3 << "32.3.2004" << "32.3.2004" << "32.3_.2004" << 10 << false << 0.0 << "32.3_.2004";
+        QTest::newRow("3 unfinished year") << 3 << "5.3.20" << "5.3.20" << "5_.3_.20__" << 10 << false << 0.0 << "5_.3_.20__";
+        QTest::newRow("4 time") << 4 << "8:7:9" << "8:7:9" << "8_:7_:9_" << 8 << true << ts << "08:07:09";
+        QTest::newRow("5 time") << 5 << "8:07" << "8:07" << "8_:07" << 5 << true << t << "08:07";
+        QTest::newRow("5 invalid") << 5 << "25:00" << "25:00" << "25:00" << 5 << false << 0.0 << "25:00";
+        QTest::newRow("5 nothing") << 5 << "" << ":" << "__:__" << 5 << true << 0.0 << "__:__";
     }
     void editTypes() {
         QFETCH(int, typ);
@@ -150,6 +151,10 @@ private Q_SLOTS:
         // The button sits inside the right edge; the text stops before it.
         QVERIFY(e.rect().contains(e.button()->geometry()));
         QCOMPARE(e.textMargins().right(), 16);
+        // Leaving the input (Enter or focus out) shows the full form; the value stays.
+        QTest::keyClick(&e, Qt::Key_Return);
+        QCOMPARE(e.displayText(), FETCH(QString, left));
+        QVERIFY(qAbs(e.Value() - value) < 1e-9);
     }
 
     void plainTypeAndTypChange() {
