@@ -2,6 +2,7 @@
 
 #include "exchange/codepage/win1250.h"
 #include "localisation/langtext.h"
+#include "mkdataset.h"
 #include "prompt.h"
 
 #include <QMetaObject>
@@ -12,6 +13,9 @@
 #include <ibase.h>
 
 #include <atomic>
+#include <charconv>
+#include <string>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -357,6 +361,160 @@ struct TDataModuleIb::Impl {
         return f;
     }
 
+
+    // Opens the query in a fresh read transaction and hands every fetched row (the descriptor with
+    // its buffers filled) to perRow. Raises SqlReadError when the server refuses.
+    void run(const QString &sql, const std::function<void(const QStringList &)> &header,
+             const std::function<void(XSQLDA *)> &perRow) {
+        if (!db)
+            throw SqlReadError(QStringLiteral("Database is not connected"), sql);
+        endRead();
+        QString error;
+        if (!startTransaction(&readTr, false, nullptr, &error))
+            throw SqlReadError(error, sql);
+        ISC_STATUS_ARRAY status;
+        isc_stmt_handle stmt = 0;
+        if (isc_dsql_allocate_statement(status, &db, &stmt))
+            throw SqlReadError(statusText(status), sql);
+        Sqlda out(20);
+        const QByteArray text = Win1250::encode(sql);
+        auto fail = [&]() {
+            const QString msg = statusText(status);
+            ISC_STATUS_ARRAY s2;
+            isc_dsql_free_statement(s2, &stmt, DSQL_drop);
+            throw SqlReadError(msg, sql);
+        };
+        if (isc_dsql_prepare(status, &readTr, &stmt, 0, text.constData(), kDialect, out.da))
+            fail();
+        if (out.da->sqld > out.da->sqln) {
+            out.alloc(out.da->sqld);
+            if (isc_dsql_describe(status, &stmt, kDialect, out.da))
+                fail();
+        }
+        out.bind();
+        const int n = out.da->sqld;
+        if (header) {
+            QStringList names;
+            for (int i = 0; i < n; ++i) {
+                const XSQLVAR &v = out.da->sqlvar[i];
+                names << QString::fromLatin1(v.aliasname, v.aliasname_length);
+            }
+            header(names);
+        }
+        if (statementType(&stmt) == isc_info_sql_stmt_exec_procedure) {
+            if (isc_dsql_execute2(status, &readTr, &stmt, kDialect, nullptr, out.da))
+                fail();
+            if (n > 0)
+                perRow(out.da);
+        } else {
+            if (isc_dsql_execute(status, &readTr, &stmt, kDialect, nullptr))
+                fail();
+            if (n > 0) {
+                ISC_STATUS rc;
+                while ((rc = isc_dsql_fetch(status, &stmt, kDialect, out.da)) == 0)
+                    perRow(out.da);
+                if (rc != 100)
+                    fail();
+            }
+        }
+        isc_dsql_free_statement(status, &stmt, DSQL_drop);
+    }
+
+    // Appends one field to a line in the comma encoding without building a string for it first:
+    // reading a large result is mostly this.
+    void appendEncoded(std::u16string &line, isc_tr_handle *tr, const XSQLVAR &v, bool first) {
+        if (!first)
+            line += u',';
+        if (v.sqlind && *v.sqlind < 0)
+            return;
+        const char *data = v.sqldata;
+        const int type = v.sqltype & ~1;
+        if (type == SQL_TEXT || type == SQL_VARYING) {
+            int len;
+            if (type == SQL_TEXT) {
+                len = v.sqllen;
+                while (len > 0 && data[len - 1] == ' ')
+                    --len;
+            } else {
+                short l;
+                std::memcpy(&l, data, 2);
+                len = l;
+                data += 2;
+            }
+            bool quote = false;
+            for (int i = 0; i < len && !quote; ++i) {
+                const unsigned char b = static_cast<unsigned char>(data[i]);
+                quote = (b >= 1 && b <= 32) || b == '"' || b == ',';
+            }
+            const size_t at = line.size();
+            line.resize(at + (quote ? 2 * size_t(len) + 2 : size_t(len)));
+            char16_t *dst = line.data() + at;
+            if (quote)
+                *dst++ = u'"';
+            for (int i = 0; i < len; ++i) {
+                const char16_t c = Win1250::toUnicode(static_cast<unsigned char>(data[i]));
+                if (c == u'"')
+                    *dst++ = c;
+                *dst++ = c;
+            }
+            if (quote)
+                *dst++ = u'"';
+            line.resize(size_t(dst - line.data()));
+            return;
+        }
+        char buf[48];
+        char *p = buf;
+        char *const end = buf + sizeof buf;
+        if (type == SQL_TIMESTAMP) {
+            ISC_TIMESTAMP ts;
+            std::memcpy(&ts, data, sizeof ts);
+            struct tm t {};
+            isc_decode_timestamp(&ts, &t);
+            const bool withTime = t.tm_hour || t.tm_min || t.tm_sec;
+            if (withTime)
+                *p++ = '"';
+            p = std::to_chars(p, end, t.tm_mday).ptr;
+            *p++ = '.';
+            p = std::to_chars(p, end, t.tm_mon + 1).ptr;
+            *p++ = '.';
+            p = std::to_chars(p, end, t.tm_year + 1900).ptr;
+            if (withTime) {
+                *p++ = ' ';
+                p = std::to_chars(p, end, t.tm_hour).ptr;
+                for (const int part : {t.tm_min, t.tm_sec}) {
+                    *p++ = ':';
+                    *p++ = char('0' + part / 10);
+                    *p++ = char('0' + part % 10);
+                }
+                *p++ = '"';
+            }
+        } else if ((type == SQL_LONG || type == SQL_SHORT) && v.sqlscale == 0) {
+            ISC_LONG x = 0;
+            if (type == SQL_LONG) {
+                std::memcpy(&x, data, 4);
+            } else {
+                short sx;
+                std::memcpy(&sx, data, 2);
+                x = sx;
+            }
+            p = std::to_chars(p, end, x).ptr;
+        } else if (type == SQL_DOUBLE || type == SQL_D_FLOAT) {
+            double x;
+            std::memcpy(&x, data, 8);
+            p = std::to_chars(p, end, x, std::chars_format::general, 15).ptr;
+        } else {
+            QString item;
+            AppendCommaItem(item, fieldText(tr, v).text, true);
+            line.append(reinterpret_cast<const char16_t *>(item.constData()), item.size());
+            return;
+        }
+        const size_t at = line.size();
+        line.resize(at + size_t(p - buf));
+        char16_t *dst = line.data() + at;
+        for (const char *q = buf; q < p; ++q)
+            *dst++ = char16_t(static_cast<unsigned char>(*q));
+    }
+
     static void eventCallback(void *arg, ISC_USHORT length, const ISC_UCHAR *updated) {
         auto *self = static_cast<Impl *>(arg);
         {
@@ -411,69 +569,25 @@ void TDataModuleIb::RestartTransaction() { d->endRead(); }
 
 void TDataModuleIb::Query(const QString &sql, const std::function<void(const QStringList &)> &header,
                           const std::function<void(const QList<FieldText> &)> &row) {
-    if (!d->db)
-        throw SqlReadError(QStringLiteral("Database is not connected"), sql);
-    d->endRead();
-    QString error;
-    if (!d->startTransaction(&d->readTr, false, nullptr, &error))
-        throw SqlReadError(error, sql);
-    ISC_STATUS_ARRAY status;
-    isc_stmt_handle stmt = 0;
-    if (isc_dsql_allocate_statement(status, &d->db, &stmt))
-        throw SqlReadError(statusText(status), sql);
-    Sqlda out(20);
-    const QByteArray text = Win1250::encode(sql);
-    auto fail = [&]() {
-        const QString msg = statusText(status);
-        ISC_STATUS_ARRAY s2;
-        isc_dsql_free_statement(s2, &stmt, DSQL_drop);
-        throw SqlReadError(msg, sql);
-    };
-    if (isc_dsql_prepare(status, &d->readTr, &stmt, 0, text.constData(), kDialect, out.da))
-        fail();
-    if (out.da->sqld > out.da->sqln) {
-        out.alloc(out.da->sqld);
-        if (isc_dsql_describe(status, &stmt, kDialect, out.da))
-            fail();
-    }
-    out.bind();
-    const int n = out.da->sqld;
-    if (header) {
-        QStringList names;
-        for (int i = 0; i < n; ++i) {
-            const XSQLVAR &v = out.da->sqlvar[i];
-            names << QString::fromLatin1(v.aliasname, v.aliasname_length);
-        }
-        header(names);
-    }
-    const int type = d->statementType(&stmt);
-    if (type == isc_info_sql_stmt_exec_procedure) {
-        if (isc_dsql_execute2(status, &d->readTr, &stmt, kDialect, nullptr, out.da))
-            fail();
-        if (n > 0) {
-            QList<FieldText> values;
-            for (int i = 0; i < n; ++i)
-                values << d->fieldText(&d->readTr, out.da->sqlvar[i]);
-            if (row)
-                row(values);
-        }
-    } else {
-        if (isc_dsql_execute(status, &d->readTr, &stmt, kDialect, nullptr))
-            fail();
-        if (n > 0) {
-            QList<FieldText> values(n);
-            ISC_STATUS rc;
-            while ((rc = isc_dsql_fetch(status, &stmt, kDialect, out.da)) == 0) {
-                for (int i = 0; i < n; ++i)
-                    values[i] = d->fieldText(&d->readTr, out.da->sqlvar[i]);
-                if (row)
-                    row(values);
-            }
-            if (rc != 100)
-                fail();
-        }
-    }
-    isc_dsql_free_statement(status, &stmt, DSQL_drop);
+    QList<FieldText> values;
+    d->run(sql, header, [&](XSQLDA *da) {
+        values.resize(da->sqld);
+        for (int i = 0; i < da->sqld; ++i)
+            values[i] = d->fieldText(&d->readTr, da->sqlvar[i]);
+        if (row)
+            row(values);
+    });
+}
+
+void TDataModuleIb::QueryLines(const QString &sql, const std::function<void(const QStringList &)> &header,
+                               const std::function<void(QString &&)> &line) {
+    std::u16string buffer;
+    d->run(sql, header, [&](XSQLDA *da) {
+        buffer.clear();
+        for (int i = 0; i < da->sqld; ++i)
+            d->appendEncoded(buffer, &d->readTr, da->sqlvar[i], i == 0);
+        line(QString(reinterpret_cast<const QChar *>(buffer.data()), qsizetype(buffer.size())));
+    });
 }
 
 QString TDataModuleIb::ExecSQLCount(const QString &sql, int *rows) {
@@ -747,6 +861,20 @@ QString TDataModuleIb::CreateDatabase(const QString &database, const QString &us
                             + QStringLiteral("' PAGE_SIZE 8192 DEFAULT CHARACTER SET WIN1250"))
                                .toLocal8Bit();
     if (isc_dsql_execute_immediate(status, &db, &tr, 0, sql.constData(), kDialect, nullptr))
+        return statusText(status);
+    isc_detach_database(status, &db);
+    return {};
+}
+
+QString TDataModuleIb::SetForcedWrites(const QString &database, const QString &user, const QString &password, bool on) {
+    ISC_STATUS_ARRAY status;
+    isc_db_handle db = 0;
+    const QByteArray name = database.toLocal8Bit();
+    QByteArray params = dpb(user, password);
+    params.append(char(isc_dpb_force_write));
+    params.append(char(1));
+    params.append(char(on ? 1 : 0));
+    if (isc_attach_database(status, 0, name.constData(), &db, static_cast<short>(params.size()), params.constData()))
         return statusText(status);
     isc_detach_database(status, &db);
     return {};

@@ -57,6 +57,10 @@ public:
     void Query(const QString &sql, const std::function<void(const QStringList &)> &header,
                const std::function<void(const QList<FieldText> &)> &row);
 
+    // The same, each row handed over as one line in the comma encoding of TMKDATASET.
+    void QueryLines(const QString &sql, const std::function<void(const QStringList &)> &header,
+                    const std::function<void(QString &&)> &line);
+
     QString ExecSQL(const QString &sql);
     QString ExecSQLList(const QStringList &statements);
     // ExecSQL that also tells how many rows the statement touched.
@@ -89,6 +93,9 @@ public:
     // Makes a new database file (dialect 1, WIN1250) and leaves it closed.
     static QString CreateDatabase(const QString &database, const QString &user, const QString &password);
     static QString DropDatabase(const QString &database, const QString &user, const QString &password);
+    // Switches the database's forced (synchronous) writes; off only while a new database is
+    // being filled, where thousands of commits would each wait for the disk.
+    static QString SetForcedWrites(const QString &database, const QString &user, const QString &password, bool on);
 
 Q_SIGNALS:
     // Another station (or this one) called NotifyChange: message 1125 of the main window.

@@ -75,23 +75,26 @@ void TSQLDATA::SelectList(const QString &sql, bool withHeader, QStringList &targ
             cleaned << v.replace(separator, QStringLiteral(" "));
         return cleaned.join(separator);
     };
+    if (separator.isEmpty()) {
+        QueryLines(
+            sql,
+            [&](const QStringList &names) {
+                if (withHeader)
+                    target << joinLine(names);
+            },
+            [&](QString &&line) { target.append(std::move(line)); });
+        return;
+    }
     Query(sql,
           [&](const QStringList &names) {
               if (withHeader)
                   target << joinLine(names);
           },
           [&](const QList<FieldText> &r) {
-              if (separator.isEmpty()) {
-                  QString line;
-                  for (qsizetype i = 0; i < r.size(); ++i)
-                      AppendCommaItem(line, r.at(i).text, i == 0);
-                  target << line;
-              } else {
-                  QStringList items;
-                  for (const FieldText &f : r)
-                      items << f.text;
-                  target << joinLine(items);
-              }
+              QStringList items;
+              for (const FieldText &f : r)
+                  items << f.text;
+              target << joinLine(items);
           });
 }
 

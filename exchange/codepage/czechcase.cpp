@@ -1,9 +1,8 @@
 #include "czechcase.h"
 
-namespace {
-const QString kLower = QStringLiteral("áäčďěéëíĺľňóöřŕšťúůýžźôśżâăîńőű");
-const QString kUpper = QStringLiteral("ÁÄČĎĚÉËÍĹĽŇÓÖŘŔŠŤÚŮÝŽŹÔŚŻÂĂÎŃŐŰ");
+#include "lettertables.h"
 
+namespace {
 QString mapCase(const QString &text, const QString &from, const QString &to, bool upper) {
     QString out = text;
     for (QChar &c : out) {
@@ -22,5 +21,9 @@ QString mapCase(const QString &text, const QString &from, const QString &to, boo
 }
 }
 
-QString CzechUpperCase(const QString &text) { return mapCase(text, kLower, kUpper, true); }
-QString CzechLowerCase(const QString &text) { return mapCase(text, kUpper, kLower, false); }
+QString CzechUpperCase(const QString &text) {
+    return mapCase(text, CodePageLetters::accentedLower(), CodePageLetters::accentedUpper(), true);
+}
+QString CzechLowerCase(const QString &text) {
+    return mapCase(text, CodePageLetters::accentedUpper(), CodePageLetters::accentedLower(), false);
+}

@@ -3,6 +3,7 @@
 #include "mkcombobox.h"
 #include "mklistbox.h"
 
+#include <QLineEdit>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
