@@ -112,6 +112,14 @@ void TMKEDITDC::keyPressEvent(QKeyEvent *event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void TMKEDITDC::mousePressEvent(QMouseEvent *event) {
+    QLineEdit::mousePressEvent(event);
+    // A click anywhere into an empty mask starts typing at its first place, not where the click
+    // happened to land.
+    if (m_typ > 0 && IsEmptyValue() && !hasSelectedText())
+        setCursorPosition(0);
+}
+
 void TMKEDITDC::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)

@@ -157,6 +157,20 @@ private Q_SLOTS:
         QVERIFY(qAbs(e.Value() - value) < 1e-9);
     }
 
+    void clickIntoEmptyMaskTypesFromStart() {
+        TMKEDITDC e(3);
+        e.resize(200, e.sizeHint().height());
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(e.width() - 30, e.height() / 2));
+        QCOMPARE(e.cursorPosition(), 0);
+        QTest::keyClicks(&e, "5.3.2004");
+        QCOMPARE(e.text(), QStringLiteral("5.3.2004"));
+        // With a value the click places the cursor as usual.
+        QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(e.width() - 30, e.height() / 2));
+        QVERIFY(e.cursorPosition() > 0);
+    }
+
     void plainTypeAndTypChange() {
         TMKEDITDC e;
         e.setMaxLength(30);
