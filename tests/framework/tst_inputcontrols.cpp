@@ -312,6 +312,20 @@ private Q_SLOTS:
         QCOMPARE(d.model().VRAT_VYSLEDEK(), QStringLiteral("05.03.2004 00:00:00"));
     }
 
+    void pickerRefusesImpossibleDate() {
+        FakePrompt p;
+        TFORMMKEDITDAT d(3, "5.2.2004");
+        d.denEdit()->setValue(31);
+        buttonByText(&d, "&OK")->click();
+        QCOMPARE(p.messages, QStringList{"Zadaný údaj není platný !"});
+        QVERIFY(d.Vysledek().isEmpty());
+        d.denEdit()->setValue(29);
+        buttonByText(&d, "&OK")->click();
+        QCOMPARE(d.Vysledek(), QStringLiteral("29.02.2004"));
+        QCOMPARE(d.hodinyEdit()->maximum(), 23);
+        QCOMPARE(d.minutyEdit()->maximum(), 59);
+    }
+
     void pickerCalendarAndGroups() {
         TFORMMKEDITDAT d3(3, "5.3.2004");
         QCOMPARE(d3.calendar()->selectedDate(), QDate(2004, 3, 5));
