@@ -320,7 +320,27 @@ QString StringGridCore::OrderByText() const {
     if (m_sort == 0)
         return {};
     const int dc = std::abs(m_sort) - 1;
-    const QString field = dc < m_visible.size() ? m_columns[m_visible[dc]].field : KeyField;
+    QString field = dc < m_visible.size() ? m_columns[m_visible[dc]].field : KeyField;
+    if (dc < m_visible.size()) {
+        // A column named like another select item (the key itself, say) would be ambiguous to
+        // the engine; its place in the select list is not.
+        auto bare = [](const QString &item) { return item.section(QLatin1Char('.'), -1).trimmed().toUpper(); };
+        QStringList items{KeyWithoutTable ? KeyField : TableName + QLatin1Char('.') + KeyField};
+        if (!TextColourField.isEmpty())
+            items << TextColourField;
+        if (!BackColourField.isEmpty())
+            items << BackColourField;
+        for (int f : m_visible)
+            items << m_columns[f].field;
+        const QString mine = bare(field);
+        int same = 0;
+        for (const QString &item : items) {
+            if (isBareColumnName(item.section(QLatin1Char('.'), -1)) && bare(item) == mine)
+                ++same;
+        }
+        if (same > 1 && isBareColumnName(field.section(QLatin1Char('.'), -1)))
+            field = QString::number(itemOffset() + dc + 1);
+    }
     return QStringLiteral(" order by ") + field + (m_sort < 0 ? QStringLiteral(" desc") : QString());
 }
 
@@ -701,7 +721,9 @@ QList<int> StringGridCore::SavedWidths() const {
     if (LayoutName.isEmpty())
         return widths;
     const QString record = GridLayoutRecord(Settings().gridLayouts, LayoutName);
-    const QStringList items = record.split(QLatin1Char(','));
+    QStringList items = record.split(QLatin1Char(','));
+    if (!items.isEmpty() && items.last().isEmpty())
+        items.removeLast(); // every number is followed by ","
     for (int i = 1; i < items.size(); ++i)
         widths << items[i].trimmed().toInt();
     return widths;
