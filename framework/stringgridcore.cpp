@@ -408,8 +408,6 @@ bool StringGridCore::LoadData(int sort) {
     for (CacheSlot &s : m_cache)
         s.row = -1;
     m_today = QDate::currentDate();
-    if (!ExtraTables.isEmpty() && !ExtraTables.trimmed().startsWith(QLatin1Char(',')))
-        ExtraTables = QLatin1Char(',') + ExtraTables;
     TSQLDATA *db = SQLDATA;
     if (!db) {
         m_lastError = QStringLiteral("Není připojena databáze.");
@@ -417,7 +415,9 @@ bool StringGridCore::LoadData(int sort) {
     }
     if (m_columns.isEmpty()) {
         TMKDATASET probe;
-        const QString sql = QStringLiteral("Select FIRST 1 * from ") + TableName + ExtraTables + QLatin1Char(' ');
+        const QString extra = ExtraTables.isEmpty() || ExtraTables.trimmed().startsWith(QLatin1Char(',')) ? ExtraTables
+                                                                                                          : QLatin1Char(',') + ExtraTables;
+        const QString sql = QStringLiteral("Select FIRST 1 * from ") + TableName + extra + QLatin1Char(' ');
         try {
             db->FillDataset(sql, probe);
         } catch (const SqlReadError &e) {
@@ -428,18 +428,7 @@ bool StringGridCore::LoadData(int sort) {
         for (int i = 1; i <= probe.FieldCount(); ++i)
             AddColumn(probe.FieldName(i), probe.FieldName(i));
     }
-    ResolveVisibleColumns();
-    if (sort != 0) {
-        if (std::abs(sort) == std::abs(m_sort))
-            m_sort = m_sort > 0 ? -m_sort : std::abs(sort);
-        else
-            m_sort = sort;
-    }
-    m_kinds.clear();
-    for (int f : m_visible)
-        m_kinds << m_columns[f].kind();
-    resolveStrikeAndColourColumns();
-    const QString sql = ComposeSelect();
+    const QString sql = PrepareSelect(sort);
     try {
         db->FillDataset(sql, m_data);
     } catch (const SqlReadError &e) {
@@ -451,6 +440,23 @@ bool StringGridCore::LoadData(int sort) {
     if (m_hitRow > RowCount())
         ZrusOznaceniVyhledani();
     return true;
+}
+
+QString StringGridCore::PrepareSelect(int sort) {
+    if (!ExtraTables.isEmpty() && !ExtraTables.trimmed().startsWith(QLatin1Char(',')))
+        ExtraTables = QLatin1Char(',') + ExtraTables;
+    ResolveVisibleColumns();
+    if (sort != 0) {
+        if (std::abs(sort) == std::abs(m_sort))
+            m_sort = m_sort > 0 ? -m_sort : std::abs(sort);
+        else
+            m_sort = sort;
+    }
+    m_kinds.clear();
+    for (int f : m_visible)
+        m_kinds << m_columns[f].kind();
+    resolveStrikeAndColourColumns();
+    return ComposeSelect();
 }
 
 bool StringGridCore::Refresh() {

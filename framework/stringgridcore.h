@@ -115,6 +115,8 @@ public:
     // Builds and runs the query. Argument 0 keeps the sort; n sets it, and the column already
     // sorted is reversed. A refused query is shown through prompt() and leaves no rows.
     bool LoadData(int sort);
+    // LoadData's steps up to the statement, without running it: visible columns, sort, text.
+    QString PrepareSelect(int sort);
     // Restarts the read transaction and loads again with the same sort.
     bool Refresh();
     // The visible order from the saved layout and the default visible count (LoadData's step).
