@@ -2,6 +2,8 @@
 
 #include "gridprint.h"
 
+#include "framework/browsedefinitions.h"
+
 #include "data/prompt.h"
 #include "data/usersettings.h"
 #include "localisation/langtext.h"
@@ -204,14 +206,27 @@ void TFrameStringGrid::ResetDefinition() {
 bool TFrameStringGrid::LoadData(int sort) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = m_core.LoadData(sort);
+    showLoaded();
+    QApplication::restoreOverrideCursor();
+    return ok;
+}
+
+void TFrameStringGrid::showLoaded() {
     m_model->reload();
     m_view->verticalHeader()->setDefaultSectionSize(std::max(12, m_core.Settings().listRowHeight));
     applyWidths();
     m_count->setText(CountText());
     m_new->setEnabled(m_core.NewAllowed);
     m_print->setEnabled(m_core.PrintAllowed);
+}
+
+bool TFrameStringGrid::OpenDefinition(const QString &name, const QString &extraCondition, const BrowseContext &context) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool shown = OpenBrowseDefinition(m_core, name, extraCondition, context);
+    showLoaded();
+    NastaveniHledani(m_core.SearchMode(), false, false);
     QApplication::restoreOverrideCursor();
-    return ok;
+    return shown;
 }
 
 void TFrameStringGrid::applyWidths() {

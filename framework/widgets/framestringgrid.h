@@ -46,6 +46,9 @@ public:
     // Settings pass straight to the core; these act on the screen as well.
     void ResetDefinition();
     bool LoadData(int sort);
+    // Applies a browse definition by name and shows it; false when its preparation was cancelled
+    // (the owner hides the grid then).
+    bool OpenDefinition(const QString &name, const QString &extraCondition, const struct BrowseContext &context);
     bool Refresh();
     void NastaveniHledani(int mode, bool focus, bool clearHit);
     void SetVisible() { show(); }
@@ -80,6 +83,7 @@ protected:
 
 private:
     void applyWidths();
+    void showLoaded();
     void showPopup(const QPoint &pos);
     void onSearchTextChanged(const QString &text);
     void afterHit(int row);
