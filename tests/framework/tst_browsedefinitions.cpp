@@ -167,6 +167,55 @@ private Q_SLOTS:
         QVERIFY(fp.messages.isEmpty());
     }
 
+    void definitionDetails() {
+        StringGridCore grid;
+        grid.SetSettings(&settings);
+        // A summary without an editor, then the invoices: their rows open the generic editor again.
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("Browse_JF_ODBERATEL"), {}, context()));
+        QCOMPARE(grid.NotifyMessage, 0);
+        QCOMPARE(grid.Caption(0), QStringLiteral("Název"));
+        QCOMPARE(grid.Caption(1), QStringLiteral("Příjmení"));
+        QCOMPARE(grid.Caption(2), QStringLiteral("Počet dokladů"));
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("Browse_JF"), {}, context()));
+        QCOMPARE(grid.NotifyMessage, 1525);
+        QCOMPARE(grid.NotifyParam, 27);
+        QCOMPARE(grid.RowCount(), 2);
+        QVERIFY(grid.DeleteAllowed);
+        BrowseContext net = context();
+        net.networkMode = true;
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("Browse_JF_PF"), {}, net));
+        QCOMPARE(grid.NotifyParam, 29);
+        QCOMPARE(grid.RowCount(), 1);
+        QVERIFY(!grid.DeleteAllowed);
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("Browse_BU_VYPIS"), {}, context()));
+        QCOMPARE(grid.SortColumn(), 2);
+        QVERIFY(grid.OrderByText().endsWith(QLatin1String("DATUM")));
+        // The inspection period in months or in years.
+        BrowseContext years = context();
+        years.periodType = QStringLiteral("R");
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("BrowseElektroRevize"), {}, years));
+        QVERIFY(grid.ComposeSelect().contains(QLatin1String("/30.44/12) AS INTEGER))")));
+        QCOMPARE(grid.ColumnCount(), 9);
+        QCOMPARE(grid.Columns().size(), 18);
+        // Tasks: with no calendar category chosen only those without a main category are listed.
+        exec(QStringLiteral("insert into ukoly(ukoly_id,nazev,aktivni,f_cist) values(1,\"Bez kategorie\",\"1\",0)"));
+        exec(QStringLiteral("insert into ukoly(ukoly_id,nazev,aktivni,f_cist) values(2,\"S kategorií\",\"0\",0)"));
+        exec(QStringLiteral("insert into ku_c_kat(ku_c_kat_id,ku_c_kat_nazev,ku_c_kat_barva) values(50,\"Práce\",255)"));
+        exec(QStringLiteral("insert into ukoly_kat(ukoly_id,ku_c_kat_id,hlavni) values(2,50,1)"));
+        BrowseContext none = context();
+        none.calendarCategories.clear();
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("BrowseUkoly"), {}, none));
+        QCOMPARE(grid.RowCount(), 1);
+        QCOMPARE(grid.Cell(1, 1), QStringLiteral("Bez kategorie"));
+        BrowseContext work = context();
+        work.calendarCategories = QStringLiteral("50");
+        QVERIFY(OpenBrowseDefinition(grid, QStringLiteral("BrowseUkoly"), {}, work));
+        QCOMPARE(grid.RowCount(), 2);
+        const int done = grid.SearchColumn(1, QStringLiteral("S kategorií"));
+        QVERIFY(grid.StruckOut(done));
+        QVERIFY(!grid.StruckOut(3 - done));
+    }
+
     void unknownNameOnlySetsSearchMode() {
         StringGridCore grid;
         grid.TableName = QStringLiteral("X");
