@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
-#include <ibase.h>
+#include "bench/support/rawfetch.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,51 +17,6 @@
 namespace {
 const char *kSelect = "select ID, NAZEV, MESTO, ULICE, PSC, CASTKA, MNOZSTVI, KOEF, DATUM, POZNAMKA from BENCH";
 
-// Fetch with the bare client library: prepare, execute, fetch every row into the raw buffers.
-[[gnu::noinline]] qint64 rawFetch(const QString &database, const QString &user, const QString &password, int *rows) {
-    ISC_STATUS_ARRAY st;
-    isc_db_handle db = 0;
-    QByteArray dpb;
-    dpb.append(char(isc_dpb_version1));
-    auto add = [&](char tag, const QByteArray &v) { dpb.append(tag); dpb.append(char(v.size())); dpb.append(v); };
-    add(isc_dpb_user_name, user.toLatin1());
-    add(isc_dpb_password, password.toLatin1());
-    add(isc_dpb_lc_ctype, "WIN1250");
-    const QByteArray name = database.toLocal8Bit();
-    if (isc_attach_database(st, 0, name.constData(), &db, short(dpb.size()), dpb.constData())) {
-        isc_print_status(st);
-        std::exit(1);
-    }
-    QElapsedTimer t;
-    t.start();
-    isc_tr_handle tr = 0;
-    const char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version};
-    isc_start_transaction(st, &tr, 1, &db, sizeof tpb, tpb);
-    isc_stmt_handle stmt = 0;
-    isc_dsql_allocate_statement(st, &db, &stmt);
-    XSQLDA *da = static_cast<XSQLDA *>(calloc(1, XSQLDA_LENGTH(10)));
-    da->version = SQLDA_VERSION1;
-    da->sqln = 10;
-    isc_dsql_prepare(st, &tr, &stmt, 0, kSelect, 1, da);
-    std::vector<std::vector<char>> buf(da->sqld);
-    std::vector<short> ind(da->sqld);
-    for (int i = 0; i < da->sqld; ++i) {
-        buf[i].resize(da->sqlvar[i].sqllen + 8);
-        da->sqlvar[i].sqldata = buf[i].data();
-        da->sqlvar[i].sqlind = &ind[i];
-    }
-    isc_dsql_execute(st, &tr, &stmt, 1, nullptr);
-    int n = 0;
-    while (isc_dsql_fetch(st, &stmt, 1, da) == 0)
-        ++n;
-    isc_dsql_free_statement(st, &stmt, DSQL_drop);
-    isc_commit_transaction(st, &tr);
-    const qint64 ms = t.nsecsElapsed() / 1000;
-    isc_detach_database(st, &db);
-    free(da);
-    *rows = n;
-    return ms;
-}
 }
 
 int main(int argc, char **argv) {
@@ -105,7 +60,7 @@ int main(int argc, char **argv) {
     qint64 bestEngine = -1, bestOurs = -1;
     int fetched = 0;
     for (int round = 0; round < 3; ++round) {
-        const qint64 e = rawFetch(tdb.connectionString(), tdb.user(), tdb.password(), &fetched);
+        const qint64 e = qint64(RawFetchMs(tdb.connectionString(), tdb.user(), tdb.password(), QString::fromLatin1(kSelect), &fetched) * 1000);
         QElapsedTimer t;
         t.start();
         TMKDATASET ds;
