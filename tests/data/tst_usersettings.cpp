@@ -3,6 +3,7 @@
 #include "data/usersettings.h"
 #include "localisation/langtext.h"
 #include "tests/support/fakeprompt.h"
+#include "tests/support/schemadatabase.h"
 #include "tests/support/tempdatabase.h"
 
 #include <QTest>
@@ -83,13 +84,13 @@ class TestUserSettings : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY2(tdb.create(), qPrintable(tdb.error()));
+        const QString schemaError = CreateSchemaDatabase(tdb);
+        QVERIFY2(schemaError.isEmpty(), qPrintable(schemaError));
         QVERIFY2(db.ConnectQuiet(tdb.connectionString(), tdb.user(), tdb.password()), qPrintable(db.LastConnectError()));
         SQLDATA = &db;
-        exec(QStringLiteral("create table uzivatel (uzivatel_id integer not null primary key, login varchar(30), "
-                            "nastaveni varchar(5000))"));
-        for (int id = 1; id <= 5; ++id)
-            exec(QStringLiteral("insert into uzivatel (uzivatel_id, login) values (%1, \"u%1\")").arg(id));
+        // User 1 is the administrator of a new database, without stored settings.
+        for (int id = 2; id <= 5; ++id)
+            exec(QStringLiteral("insert into uzivatel (uzivatel_id, login, popis) values (%1, \"u%1\", \"U%1\")").arg(id));
     }
     void init() {
         SetLanguageIndex(0);

@@ -1,5 +1,7 @@
 #include "localisation/langtext.h"
+#include "data/usersettings.h"
 #include "localisation/widgets/classkeys.h"
+#include "localisation/widgets/formjazyk.h"
 #include "localisation/widgets/formlokalizace.h"
 #include "localisation/widgets/translatewindow.h"
 
@@ -222,6 +224,45 @@ private Q_SLOTS:
         std::unique_ptr<Tmainform> czech(CreateLocalised<Tmainform>());
         QCOMPARE(menuText(czech.get(), "Menu_RunStartup"), QStringLiteral("Automaticky spustit po startu"));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void languageDialog() {
+        Tmainform main;
+        TForm_Jazyk dialog(&main);
+        UserSettings &s = CurrentUserSettings();
+        s.language = QStringLiteral("A");
+        s.firstDayOfWeek = 1;
+        s.holidays = QStringLiteral("sk");
+        dialog.show();
+        QVERIFY(dialog.RB_Anglicky->isChecked());
+        QVERIFY(dialog.RB_Nedele->isChecked());
+        QVERIFY(dialog.RB_Slovenske->isChecked());
+        dialog.hide();
+
+        s.holidays = QStringLiteral("cz"); // compared upper-cased
+        s.firstDayOfWeek = 0;
+        dialog.show();
+        QVERIFY(dialog.RB_Ceske->isChecked());
+        QVERIFY(dialog.RB_Pondeli->isChecked());
+
+        dialog.RB_Slovensky->setChecked(true);
+        dialog.RB_Nedele->setChecked(true);
+        dialog.RB_Slovenske->setChecked(true);
+        dialog.findChild<QPushButton *>(QStringLiteral("BB_OK"))->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(s.language, QStringLiteral("S"));
+        QCOMPARE(LanguageIndex(), 3);
+        QCOMPARE(s.firstDayOfWeek, 1);
+        QCOMPARE(s.holidays, QStringLiteral("SK"));
+        QCOMPARE(menuText(&main, "Menu_Tools"), QStringLiteral("Ná&stroje"));
+        QCOMPARE(main.navigation->itemText(0), QStringLiteral("Kalendár"));
+
+        // Cancel changes nothing.
+        dialog.show();
+        dialog.RB_Anglicky->setChecked(true);
+        dialog.findChild<QPushButton *>(QStringLiteral("BB_Cancel"))->click();
+        QCOMPARE(s.language, QStringLiteral("S"));
+        QCOMPARE(LanguageIndex(), 3);
     }
 };
 
