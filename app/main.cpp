@@ -1,19 +1,78 @@
+#include "app/core/programentry.h"
 #include "data/firebirdenv.h"
+#include "data/inifile.h"
+#include "data/configuration.h"
+#include "data/prompt.h"
+#include "formexception.h"
+#include "loginui.h"
 #include "mainform.h"
+#include "platform/privatefolder.h"
+#include "platform/singleinstance.h"
 
-#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
+namespace {
+// Messages and questions of the program as message boxes.
+class DialogPrompt : public Prompt {
+public:
+    void message(const QString &text, Kind kind) override {
+        QWidget *parent = QApplication::activeWindow();
+        switch (kind) {
+        case Kind::Error: QMessageBox::critical(parent, QStringLiteral("Zorva"), text); break;
+        case Kind::Warning: QMessageBox::warning(parent, QStringLiteral("Zorva"), text); break;
+        default: QMessageBox::information(parent, QStringLiteral("Zorva"), text); break;
+        }
+    }
+    bool ask(const QString &text, Kind kind) override {
+        QWidget *parent = QApplication::activeWindow();
+        const auto answer = kind == Kind::Warning ? QMessageBox::warning(parent, QStringLiteral("Zorva"), text, QMessageBox::Yes | QMessageBox::Cancel)
+                                                  : QMessageBox::question(parent, QStringLiteral("Zorva"), text, QMessageBox::Yes | QMessageBox::No);
+        return answer == QMessageBox::Yes;
+    }
+};
+}
+
 int main(int argc, char **argv) {
-    QApplication app(argc, argv);
+    ZorvaApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Zorva"));
     app.setApplicationDisplayName(QStringLiteral("Zorva"));
+    app.setQuitOnLastWindowClosed(false);
+    DialogPrompt dialogPrompt;
+    setPrompt(&dialogPrompt);
+
+    const QString programPath = QApplication::applicationFilePath();
+    const StartupCommand command = ParseCommandLine(app.arguments().mid(1));
+
+    // One running copy per user: a second one hands over and ends before it touches the database.
+    const QString folder = PrivateFolder();
+    LocalSingleInstance instance(folder);
+    IniFile ini(Configuration::iniPathFor(programPath));
+    if (!folder.isEmpty()) {
+        const EntryDecision decision = DecideProgramEntry(instance, ini, command.parameter);
+        if (decision != EntryDecision::Run)
+            return decision == EntryDecision::HandOverFailed ? 1 : 0;
+        instance.listen();
+    }
+
+    // The embedded engine of "setup_local_FB" (and of a removable disk) is used when it is there.
+    const QString programFolder = QFileInfo(programPath).absolutePath();
+    if (command.kind == StartupCommand::Kind::SetupLocal)
+        WriteLocalFirebirdConf(programFolder);
     QString error;
-    if (FirebirdEnvironment::prepare({}, &error).isEmpty()) {
+    if (FirebirdEnvironment::prepare(LocalFirebirdRoot(programFolder), &error).isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Zorva"), error);
         return 1;
     }
+
     Tmainform w;
+    DialogLoginUi loginUi;
+    if (!w.Start(programPath, command, loginUi, folder.isEmpty() ? nullptr : &instance))
+        return 0;
     w.show();
-    return app.exec();
+    const int code = app.exec();
+    w.Shutdown();
+    setPrompt(nullptr);
+    return code;
 }

@@ -29,15 +29,18 @@ bool setDesktopFileValue(const QString &path, const QString &section, const QStr
     if (start < 0) {
         lines << header << key + QLatin1Char('=') + value;
     } else {
-        int i = start + 1;
+        int end = start + 1;  // after the last entry of the section
         bool done = false;
-        for (; i < lines.size() && !lines[i].startsWith(QLatin1Char('[')); ++i)
+        for (int i = start + 1; i < lines.size() && !lines[i].startsWith(QLatin1Char('[')); ++i) {
             if (lines[i].section(QLatin1Char('='), 0, 0).trimmed() == key) {
                 lines[i] = key + QLatin1Char('=') + value;
                 done = true;
             }
+            if (!lines[i].trimmed().isEmpty())
+                end = i + 1;
+        }
         if (!done)
-            lines.insert(i, key + QLatin1Char('=') + value);
+            lines.insert(end, key + QLatin1Char('=') + value);
     }
     QDir().mkpath(QFileInfo(path).path());
     return WriteFileAtomically(path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());

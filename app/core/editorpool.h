@@ -1,14 +1,27 @@
 #pragma once
+#include <QDate>
 #include <QString>
+#include <QTime>
 
 #include <array>
 #include <functional>
 #include <memory>
 
+// What an editor is asked to show: a record by key, or a new record (on a date, at a time).
+struct EditorRequest {
+    int key = 0;
+    bool isNew = false;
+    QDate date;
+    QTime time;
+    int slot = 0;  // the pool slot, shown in parentheses at the end of the caption
+};
+
 // One editor window of a pool, as the pool sees it.
 class PooledEditor {
 public:
     virtual ~PooledEditor() = default;
+    // Loads and shows what was asked for.
+    virtual void open(const EditorRequest &request) = 0;
     // Showing a record; the pool hands out only editors that are not.
     virtual bool inUse() const = 0;
     // Closes the editor again without saving (a refused record lock).
