@@ -544,7 +544,8 @@ bool TDataModuleIb::ConnectQuiet(const QString &database, const QString &user, c
         d->db = 0;
         return false;
     }
-    StartEventListener();
+    if (m_listenOnConnect)
+        StartEventListener();
     return true;
 }
 

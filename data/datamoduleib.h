@@ -86,6 +86,8 @@ public:
     QDateTime ServerTime(double offsetDays = 0);
     QString ServerTimeText(double offsetDays = 0);
 
+    // Whether Connect starts the listener (the desktop program does; one-shot commands need not).
+    void SetListenOnConnect(bool listen) { m_listenOnConnect = listen; }
     // Listens for "UDELEJTE REFRESH" (started by Connect, stopped by Disconnect).
     void StartEventListener();
     void StopEventListener();
@@ -106,4 +108,5 @@ private:
     std::unique_ptr<Impl> d;
     QString m_database;
     QString m_connectError;
+    bool m_listenOnConnect = true;
 };

@@ -132,10 +132,20 @@ QString BuildSchema(TSQLDATA &db, int toVersion) {
     return {};
 }
 
+namespace {
+// "host:path" or "host/port:path"; a drive letter ("C:\\...") is one character before the colon.
+bool isRemote(const QString &connection) { return connection.indexOf(QLatin1Char(':')) > 1; }
+}
+
+QString CreateDatabaseOnFirstStart(const QString &connection, const QString &user, const QString &password) {
+    if (connection.isEmpty() || isRemote(connection) || QFileInfo::exists(connection))
+        return {};
+    return CreateSchemaDatabase(connection, user, password);
+}
+
 QString CreateSchemaDatabase(const QString &connection, const QString &user, const QString &password, int toVersion) {
     // A local path that exists is never overwritten; through a server the server refuses it.
-    const bool remote = connection.indexOf(QLatin1Char(':')) > 1;
-    if (!remote && QFileInfo::exists(connection))
+    if (!isRemote(connection) && QFileInfo::exists(connection))
         return QStringLiteral("%1 already exists.").arg(connection);
     QString error = TDataModuleIb::CreateDatabase(connection, user, password);
     if (!error.isEmpty())

@@ -67,6 +67,11 @@ QList<QStringList> SplitSqlScript(const QString &text);
 // success, otherwise what went wrong.
 QString BuildSchema(TSQLDATA &db, int toVersion = kRequiredSchemaVersion);
 
+// At the program's start: when the configured database is a local file that does not exist yet
+// (the first run), makes it at the required version without asking. Does nothing for a database
+// that exists or is reached through a server. Empty on success, otherwise the error.
+QString CreateDatabaseOnFirstStart(const QString &connection, const QString &user, const QString &password);
+
 // Makes a new database file at connection (a path or host:path) and builds the schema up to
 // toVersion in it. Refuses a path that exists. Empty on success, otherwise the error.
 QString CreateSchemaDatabase(const QString &connection, const QString &user, const QString &password,

@@ -15,7 +15,7 @@ packages=(g++ cmake ninja-build ccache pkg-config
   libmariadb-dev
   xvfb xauth fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(firebird3.0-server mariadb-server)
+  packages+=(firebird3.0-server)
 fi
 
 missing=()

@@ -16,6 +16,8 @@ TSQLDATA *CliContext::database() {
         throw CliUsageError{QStringLiteral("--db PATH is required")};
     }
     auto c = std::make_unique<TSQLDATA>();
+    // Only "listen" waits for change notices; the others finish before any could arrive.
+    c->SetListenOnConnect(false);
     if (!c->ConnectQuiet(db, dbUser, dbPassword)) {
         err << c->LastConnectError() << "\n";
         err.flush();

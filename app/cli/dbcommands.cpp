@@ -91,6 +91,7 @@ const CliRegistrar listenCommand({QStringLiteral("listen"),
                                       TSQLDATA *db = ctx.database();
                                       if (!db)
                                           return 1;
+                                      db->StartEventListener();
                                       QEventLoop loop;
                                       QObject::connect(db, &TDataModuleIb::databaseChanged, [&]() {
                                           ctx.out << "UDELEJTE REFRESH\n";

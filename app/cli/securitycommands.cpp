@@ -140,7 +140,7 @@ const CliRegistrar readFilterCommand({QStringLiteral("readfilter"),
                                           if (!db)
                                               return 1;
                                           const QString groups = db->SelectColumn(
-                                              QStringLiteral("Select uzivskupina_id from spoj_uzivatel_uzivskupina where uzivatel_id=%1").arg(user),
+                                              QStringLiteral("Select uzivskupina_id from spoj_uzivatel_uzivskupina where uzivatel_id=%1 order by uzivskupina_id").arg(user),
                                               QStringLiteral(","));
                                           ctx.out << ReadFilterFor(ctx.args.first(), true, groups) << "\n";
                                           return 0;

@@ -32,7 +32,7 @@ QString CreateDatabaseOnFirstRun(const QString &connection, const QString &user,
     const QFileInfo file(connection);
     if (file.exists() || !file.dir().exists())
         return {};
-    const QString error = CreateSchemaDatabase(connection, user, password);
+    const QString error = CreateDatabaseOnFirstStart(connection, user, password);
     if (!error.isEmpty()) {
         prompt().message(QStringLiteral("Databázi %1 se nepodařilo vytvořit.\r\n%2").arg(connection, error), Prompt::Kind::Error);
         return error;
