@@ -9,6 +9,8 @@
 #include "data/session.h"
 #include "data/sqldata.h"
 #include "data/usersettings.h"
+#include "framework/browsedefinitions.h"
+#include "framework/widgets/framestringgrid.h"
 #include "localisation/langtext.h"
 #include "localisation/widgets/formjazyk.h"
 #include "platform/autostart.h"
@@ -53,7 +55,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QColor WindowsColour(int c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
 
 QString ProgramFolder(const QString &programPath) { return QFileInfo(programPath).absolutePath(); }
 }
@@ -64,7 +65,11 @@ TFrameWorkView::TFrameWorkView(const QString &viewName, const QString &title, QW
     : QFrame(parent), m_viewName(viewName) {
     setObjectName(viewName);
     setFrameShape(QFrame::StyledPanel);
-    auto *layout = new QVBoxLayout(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_notice = new QWidget(this);
+    outer->addWidget(m_notice);
+    auto *layout = new QVBoxLayout(m_notice);
     m_title = new QLabel(title, this);
     QFont f = m_title->font();
     f.setPointSize(f.pointSize() + 6);
@@ -88,6 +93,20 @@ TFrameWorkView::TFrameWorkView(const QString &viewName, const QString &title, QW
 void TFrameWorkView::setTitle(const QString &title) { m_title->setText(title); }
 void TFrameWorkView::setDetail(const QString &detail) { m_detail->setText(detail); }
 void TFrameWorkView::refresh() { ++m_refreshes; }
+
+void TFrameWorkView::setContent(QWidget *content) {
+    if (m_content && m_content != content)
+        m_content->hide();
+    m_content = content;
+    if (content) {
+        if (content->parentWidget() != this) {
+            content->setParent(this);
+            layout()->addWidget(content);
+        }
+        content->show();
+    }
+    m_notice->setVisible(!content);
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -217,6 +236,13 @@ void Tmainform::buildWorkArea() {
     addView(ViewKind::Notes, "Poznamky", QStringLiteral("Poznámky"));
     m_grid = new TFrameWorkView(QStringLiteral("FrameStringGrid"), QStringLiteral("Přehled"), Panel1);
     m_grid->hide();
+    m_stringGrid = new TFrameStringGrid(m_grid);
+    m_stringGrid->setObjectName(QStringLiteral("FrameStringGrid1"));
+    m_stringGrid->hide();
+    // Opening a row or asking for a new record comes back here as an editor message.
+    m_stringGrid->notifyHandler = [this](int message, int first, int second) {
+        return message != 0 && DispatchEditorMessage(*this, message, first, second);
+    };
     m_workLayout->addWidget(m_grid);
 
     StatusBar1 = statusBar();
@@ -792,7 +818,12 @@ void Tmainform::ShowPanel(const QString &name, const QString &condition) {
     }
 
     TFrameWorkView *view = View(spec.view);
+    if (spec.view == ViewKind::List && openList(name, spec.passCondition ? condition : QString())) {
+        view->show();
+        return;
+    }
     if (spec.view == ViewKind::List) {
+        m_grid->setContent(nullptr);
         QString detail = QStringLiteral("Seznam „%1“ zatím není k dispozici.").arg(name);
         if (spec.passCondition && !condition.isEmpty())
             detail += QStringLiteral("\nPodmínka: %1").arg(condition);
@@ -805,6 +836,28 @@ void Tmainform::ShowPanel(const QString &name, const QString &condition) {
     view->show();
 }
 
+bool Tmainform::openList(const QString &name, const QString &condition) {
+    if (!SQLDATA || !SQLDATA->Connected() || !FindBrowseDefinition(name))
+        return false;
+    BrowseContext context = BrowseContextForUser(*SQLDATA, Session::currentUserId());
+    // The categories as the strip shows them now, not as they were last saved.
+    const QString chosen = m_strip.filter() == QLatin1String("0") ? QString() : m_strip.filter();
+    if (m_strip.kind == CategoryStripState::Kind::Calendar)
+        context.calendarCategories = chosen;
+    else if (m_strip.kind == CategoryStripState::Kind::Address)
+        context.addressCategories = chosen;
+    context.periodType = m_config.revizePeriodType.left(1).isEmpty() ? QStringLiteral("M") : m_config.revizePeriodType.left(1);
+    m_grid->setContent(m_stringGrid);
+    if (!m_stringGrid->OpenDefinition(name, condition, context)) {
+        m_grid->setContent(nullptr);
+        m_grid->setTitle(name);
+        m_grid->setDetail(QString());
+        return true;
+    }
+    m_grid->refresh();
+    return true;
+}
+
 void Tmainform::DbChanged() {
     if (Session::currentUserId() == 0)
         return;
@@ -813,6 +866,8 @@ void Tmainform::DbChanged() {
     for (ViewKind kind : {ViewKind::BrowsePanel, ViewKind::Month, ViewKind::Year, ViewKind::List, ViewKind::Notes})
         if (TFrameWorkView *v = View(kind); v && v->isVisible())
             v->refresh();
+    if (m_grid->isVisible() && m_stringGrid->isVisible())
+        m_stringGrid->Refresh();
 }
 
 void Tmainform::ParamHandOver(const QString &text, bool ok) {

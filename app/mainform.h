@@ -35,6 +35,7 @@ class TFormOptions;
 class TForm_Jazyk;
 class TForm_PasswordMD5;
 class TSQLDATA;
+class TFrameStringGrid;
 
 // A view of the work area whose own window comes with a later part of the program: it carries
 // the view's name and says so. Counts its refreshes, which is what the main window asks of it.
@@ -47,9 +48,13 @@ public:
     virtual void refresh();
     int refreshCount() const { return m_refreshes; }
     QString viewName() const { return m_viewName; }
+    // Shows content in place of the name and the notice (null: the notice again).
+    void setContent(QWidget *content);
 
 private:
     QString m_viewName;
+    QWidget *m_notice;
+    QWidget *m_content = nullptr;
     QLabel *m_title;
     QLabel *m_detail;
     int m_refreshes = 0;
@@ -109,6 +114,7 @@ public:
     // What a test or the category strip needs to see.
     TFrameWorkView *View(ViewKind kind) const;
     TFrameWorkView *BrowseGrid() const { return m_grid; }
+    TFrameStringGrid *StringGrid() const { return m_stringGrid; }
     QList<QWidget *> WorkViews() const;
     const CategoryStripState &CategoryStrip() const { return m_strip; }
     void SetCategoryStrip(const CategoryStripState &state);
@@ -154,6 +160,7 @@ private:
     void categoryChanged();
     void refreshStripViews();
     void describeCalendarViews();
+    bool openList(const QString &name, const QString &condition);
     void storeCategorySelection();
     void applyAdministratorRights();
     void keepOnScreen();
@@ -190,6 +197,7 @@ private:
 
     std::map<ViewKind, TFrameWorkView *> m_views;
     TFrameWorkView *m_grid = nullptr;
+    TFrameStringGrid *m_stringGrid = nullptr;
     QVBoxLayout *m_workLayout = nullptr;
     QString m_currentPanel;
     QList<QWidget *> m_pages;  // every navigation page in its order, shown or not
