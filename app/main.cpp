@@ -13,7 +13,32 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <csignal>
+#include <pthread.h>
+#include <thread>
+
 namespace {
+// The end of the desktop session (or a kill) closes the window the orderly way, so the user is
+// logged out and the settings are saved. The signals are blocked in every thread from the
+// start, so that none lands inside the database engine, and one thread of ours waits for them.
+sigset_t TerminationSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
+    return set;
+}
+
+void CloseOnTerminationSignal(QWidget *window) {
+    std::thread([window] {
+        const sigset_t set = TerminationSignals();
+        int signal = 0;
+        if (sigwait(&set, &signal) == 0)
+            QMetaObject::invokeMethod(window, [window] { window->close(); }, Qt::QueuedConnection);
+    }).detach();
+}
+
 // Messages and questions of the program as message boxes.
 class DialogPrompt : public Prompt {
 public:
@@ -35,6 +60,8 @@ public:
 }
 
 int main(int argc, char **argv) {
+    const sigset_t signals = TerminationSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     ZorvaApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Zorva"));
     app.setApplicationDisplayName(QStringLiteral("Zorva"));
@@ -71,6 +98,7 @@ int main(int argc, char **argv) {
     if (!w.Start(programPath, command, loginUi, folder.isEmpty() ? nullptr : &instance))
         return 0;
     w.show();
+    CloseOnTerminationSignal(&w);
     const int code = app.exec();
     w.Shutdown();
     setPrompt(nullptr);

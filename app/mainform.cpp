@@ -99,7 +99,7 @@ void TFrameWorkView::setContent(QWidget *content) {
         m_content->hide();
     m_content = content;
     if (content) {
-        if (content->parentWidget() != this) {
+        if (layout()->indexOf(content) < 0) {
             content->setParent(this);
             layout()->addWidget(content);
         }
@@ -193,7 +193,7 @@ void Tmainform::buildWorkArea() {
     outer->setContentsMargins(2, 2, 2, 2);
     JvLookOut1 = new QToolBox(central);
     JvLookOut1->setObjectName(QStringLiteral("JvLookOut1"));
-    JvLookOut1->setFixedWidth(190);
+    JvLookOut1->setFixedWidth(240);
     outer->addWidget(JvLookOut1);
 
     auto *right = new QWidget(central);

@@ -1,5 +1,6 @@
 #include "app/core/startup.h"
 #include "app/formoptions.h"
+#include "framework/widgets/framestringgrid.h"
 #include "app/mainform.h"
 #include "data/inifile.h"
 #include "data/session.h"
@@ -232,6 +233,11 @@ private Q_SLOTS:
         w.SelectPageByKey("LOP_JF");
         w.ShowPanel("Browse_JF", "DATUM_VYSTAVENI>=\"1.1.2026\"");
         screenshot(w, "invoices");
+        w.SelectPageByKey("LOP_PRAV_PL");
+        w.ShowPanel("Browse_C_DRUH_PLATBY");
+        QVERIFY(w.StringGrid()->isVisible());
+        QVERIFY(w.StringGrid()->core().RowCount() >= 5);
+        screenshot(w, "payment-kinds");
 
         auto *options = CreateLocalised<TFormOptions>(nullptr, const_cast<Configuration *>(&w.Config()), &w);
         options->ShowStoredValues();
@@ -246,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(check.ConnectQuiet(tdb.connectionString(), tdb.user(), tdb.password()));
         QCOMPARE(check.SelectInt("select prihlasen from uzivatel where uzivatel_id=1"), 0);
         const QString stored = check.SelectStr("select nastaveni from uzivatel where uzivatel_id=1");
-        QVERIFY2(stored.startsWith(QStringLiteral("T,2,;;0;T;1;Browse_JF;LOP_JF;")), qPrintable(stored));
+        QVERIFY2(stored.startsWith(QStringLiteral("T,2,;;0;T;1;Browse_C_DRUH_PLATBY;LOP_PRAV_PL;")), qPrintable(stored));
     }
 };
 
