@@ -23,6 +23,7 @@
 #include "security/widgets/edituzivatel.h"
 #include "security/widgets/edituzivskupina.h"
 #include "security/widgets/passwordtools.h"
+#include "tools/widgets/mkkalk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,7 +181,7 @@ void Tmainform::buildToolBar() {
     add("SB_Schedule", QStringLiteral("Úkoly"), QStyle::SP_DialogApplyButton, Schedule->text(), [this] { Schedule->trigger(); });
     add("SB_CalendarFromTo", QStringLiteral("Od Do"), QStyle::SP_ArrowRight, Calendar->text(), [this] { Calendar->trigger(); });
     add("SB_Notes", QStringLiteral("Poznámky"), QStyle::SP_FileIcon, Notes->text(), [this] { Notes->trigger(); });
-    add("SB_MKCALC", QStringLiteral("Kalkulátor"), QStyle::SP_ComputerIcon, QStringLiteral("Kalkulátor"), [this] { notAvailable(QStringLiteral("Kalkulátor")); });
+    add("SB_MKCALC", QStringLiteral("Kalkulátor"), QStyle::SP_ComputerIcon, QStringLiteral("Kalkulátor"), [this] { showCalculator(); });
     add("SB_YearPanel", QStringLiteral("Rok"), QStyle::SP_FileDialogContentsView, Year->text(), [this] { Year->trigger(); });
     add("SB_DAYINFO", QStringLiteral("Přehled dnů"), QStyle::SP_MessageBoxInformation, QStringLiteral("Přehled událostí na dnešek a další dny"),
         [this] { notAvailable(QStringLiteral("Přehled událostí")); });
@@ -1156,6 +1157,18 @@ void Tmainform::showPasswordGenerator() {
         m_passwordGenerator = CreateLocalised<TForm_PasswordMD5>(this);
     m_passwordGenerator->show();
     m_passwordGenerator->raise();
+}
+
+void Tmainform::showCalculator() {
+    // One calculator for the run, kept with its history between uses.
+    if (!m_calculator) {
+        m_calculator = new TForm_MKKALK(nullptr);
+        m_calculator->setAttribute(Qt::WA_QuitOnClose, false);
+        connect(this, &QObject::destroyed, m_calculator, &QObject::deleteLater);
+    }
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
 }
 
 void Tmainform::showAbout() {

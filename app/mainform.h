@@ -178,6 +178,7 @@ private:
     void showLanguage();
     void showPasswordGenerator();
     void showAbout();
+    void showCalculator();
     void scrambleText();
     void openHelp();
     void openWebPage(const QString &path);
@@ -210,6 +211,7 @@ private:
     std::map<EditorKind, std::unique_ptr<EditorPool>> m_pools;
     QSystemTrayIcon *m_tray = nullptr;
     QWidget *m_about = nullptr;
+    QWidget *m_calculator = nullptr;
     TFormOptions *m_options = nullptr;
     TForm_Jazyk *m_language = nullptr;
     TForm_PasswordMD5 *m_passwordGenerator = nullptr;
