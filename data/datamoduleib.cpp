@@ -614,7 +614,11 @@ QString TDataModuleIb::ExecSQLCount(const QString &sql, int *rows) {
 
 QString TDataModuleIb::ExecSQL(const QString &sql) { return ExecSQLCount(sql, nullptr); }
 
-QString TDataModuleIb::ExecSQLList(const QStringList &statements) {
+QString TDataModuleIb::ExecSQLList(const QStringList &statements) { return ExecSQLList(statements, nullptr); }
+
+QString TDataModuleIb::ExecSQLList(const QStringList &statements, int *failedIndex) {
+    if (failedIndex)
+        *failedIndex = -1;
     if (!d->db)
         return QStringLiteral("Database is not connected");
     d->endRead();
@@ -622,12 +626,16 @@ QString TDataModuleIb::ExecSQLList(const QStringList &statements) {
     QString error;
     if (!d->startTransaction(&tr, true, nullptr, &error))
         return error;
-    for (const QString &s : statements) {
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        const QString &s = statements.at(i);
         if (s.trimmed().isEmpty())
             continue;
         error = d->execIn(&tr, s, nullptr);
-        if (!error.isEmpty())
+        if (!error.isEmpty()) {
+            if (failedIndex)
+                *failedIndex = int(i);
             break;
+        }
     }
     ISC_STATUS_ARRAY status;
     if (error.isEmpty()) {

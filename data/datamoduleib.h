@@ -63,6 +63,8 @@ public:
 
     QString ExecSQL(const QString &sql);
     QString ExecSQLList(const QStringList &statements);
+    // The same; on failure *failedIndex is the index of the statement the server refused.
+    QString ExecSQLList(const QStringList &statements, int *failedIndex);
     // ExecSQL that also tells how many rows the statement touched.
     QString ExecSQLCount(const QString &sql, int *rows);
 

@@ -181,33 +181,45 @@ bool TSQLDATA::LockRecord(const QString &table, int id, int mode) {
     if (mode == 0)
         return ExecSQL(QStringLiteral("DELETE FROM MISTA where MISTO=") + T + QStringLiteral(" and UZIVATEL_ID=") + U).isEmpty();
     bool taken = false;
+    bool refused = false;
     // The table is reserved for the whole check-and-insert, so of two stations racing for one
-    // record exactly one finds it free.
-    const QString error = RunReserved(QStringLiteral("MISTA"), [&](Transaction &tx) {
-        QString err;
-        const QString count = QStringLiteral("Select count(*) from MISTA where");
-        if (tx.selectInt(count + QStringLiteral(" MISTO=") + T + QStringLiteral(" and ZAZNAM=") + R + QStringLiteral(" and UZIVATEL_ID=") + U, &err) > 0
-            || !err.isEmpty())
-            return false;
-        const QString others = QStringLiteral(" MISTO=") + T + QStringLiteral(" and (ZAZNAM=") + R + QStringLiteral(" or ZAZNAM='0')");
-        if (tx.selectInt(count + others, &err) > 0) {
-            if (mode == 2 || tx.selectInt(count + others + QStringLiteral(" and REZIM='2'"), &err) > 0)
+    // record exactly one finds it free. A station that could not get the reservation in time
+    // (a busy server) tries again rather than reporting the record as locked.
+    for (int attempt = 0; attempt < 5 && !taken && !refused; ++attempt) {
+        const QString error = RunReserved(QStringLiteral("MISTA"), [&](Transaction &tx) {
+            QString err;
+            const QString count = QStringLiteral("Select count(*) from MISTA where");
+            if (tx.selectInt(count + QStringLiteral(" MISTO=") + T + QStringLiteral(" and ZAZNAM=") + R + QStringLiteral(" and UZIVATEL_ID=") + U, &err) > 0) {
+                refused = true;
                 return false;
-        }
-        if (!err.isEmpty())
-            return false;
-        const QString insert = QStringLiteral("INSERT INTO MISTA(MISTO,REZIM,ZAZNAM,UZIVATEL_ID,CAS) values(") + T + QLatin1Char(',')
-                               + QuoteSingle(QString::number(mode)) + QLatin1Char(',') + R + QLatin1Char(',') + U
-                               + QStringLiteral(",CURRENT_TIMESTAMP)");
-        err = tx.exec(insert);
-        if (!err.isEmpty()) {
-            prompt().message(insert + QStringLiteral("\r\n") + err, Prompt::Kind::Error);
-            return false;
-        }
-        taken = true;
-        return true;
-    });
-    return taken && error.isEmpty();
+            }
+            if (!err.isEmpty())
+                return false;
+            const QString others = QStringLiteral(" MISTO=") + T + QStringLiteral(" and (ZAZNAM=") + R + QStringLiteral(" or ZAZNAM='0')");
+            if (tx.selectInt(count + others, &err) > 0) {
+                if (mode == 2 || tx.selectInt(count + others + QStringLiteral(" and REZIM='2'"), &err) > 0) {
+                    refused = err.isEmpty();
+                    return false;
+                }
+            }
+            if (!err.isEmpty())
+                return false;
+            const QString insert = QStringLiteral("INSERT INTO MISTA(MISTO,REZIM,ZAZNAM,UZIVATEL_ID,CAS) values(") + T + QLatin1Char(',')
+                                   + QuoteSingle(QString::number(mode)) + QLatin1Char(',') + R + QLatin1Char(',') + U
+                                   + QStringLiteral(",CURRENT_TIMESTAMP)");
+            err = tx.exec(insert);
+            if (!err.isEmpty()) {
+                prompt().message(insert + QStringLiteral("\r\n") + err, Prompt::Kind::Error);
+                refused = true;
+                return false;
+            }
+            taken = true;
+            return true;
+        });
+        if (!error.isEmpty() && taken)
+            taken = false; // the commit failed: nothing was taken
+    }
+    return taken;
 }
 
 bool TSQLDATA::LockRecordAsk(const QString &table, int id, int mode) {

@@ -83,6 +83,23 @@ bool MkEditEmpty(const QString &text, int typ) {
     return p.date.isEmpty() && p.time.isEmpty();
 }
 
+QString MkEditWiden(const QString &text, int typ) {
+    if (typ < 1 || typ > 5 || !MkEditValid(text, typ) || MkEditEmpty(text, typ))
+        return text;
+    const MkEditParts p = MkEditSplit(text, typ);
+    const bool dated = typ <= 3;
+    if (dated && p.date.isEmpty())
+        return text;
+    const QString timeForm = (typ == 1 || typ == 4) ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm");
+    QString r = dated ? ParseDateText(p.date).toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    if (!p.time.isEmpty()) {
+        if (dated)
+            r += QLatin1Char(' ');
+        r += ParseTimeText(p.time).toString(timeForm);
+    }
+    return r;
+}
+
 double DateTimeToSerial(const QDate &date, const QTime &time) {
     double v = date.isValid() ? double(QDate(1899, 12, 30).daysTo(date)) : 0.0;
     if (time.isValid())

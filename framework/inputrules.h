@@ -33,6 +33,11 @@ bool MkEditEmpty(const QString &text, int typ);
 // counts as 0.
 double MkEditValue(const QString &text, int typ);
 
+// A valid text with its short forms widened for display ("5.3.2004 8:7" -> "05.03.2004 08:07");
+// an empty time stays empty. Invalid or empty texts, and a time without its date, come back as
+// they are.
+QString MkEditWiden(const QString &text, int typ);
+
 double DateTimeToSerial(const QDate &date, const QTime &time = QTime(0, 0));
 
 // Working state of the picker: the mask of the calling input and the texts of its edits.

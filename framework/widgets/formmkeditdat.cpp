@@ -1,5 +1,7 @@
 #include "formmkeditdat.h"
 
+#include "data/prompt.h"
+
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -41,13 +43,16 @@ TFORMMKEDITDAT::TFORMMKEDITDAT(int typ, const QString &text, QWidget *parent) : 
     m_den = makeSpin(31, true, this);
     m_mesic = makeSpin(12, true, this);
     m_rok = makeSpin(9999, false, this);
-    m_hodiny = makeSpin(24, true, this);
-    m_minuty = makeSpin(60, true, this);
-    m_sekundy = makeSpin(60, true, this);
+    // Only times that the input accepts: 24:00 or a 60th minute would come back as an invalid
+    // text that the input then refuses.
+    m_hodiny = makeSpin(23, true, this);
+    m_minuty = makeSpin(59, true, this);
+    m_sekundy = makeSpin(59, true, this);
 
     // Datum
     m_groupDatum = new QGroupBox(QStringLiteral("Datum"), this);
     m_calendar = new QCalendarWidget(m_groupDatum);
+    m_calendar->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     m_calendar->setFirstDayOfWeek(Qt::Monday);
     m_calendar->setGridVisible(true);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -231,7 +236,13 @@ void TFORMMKEDITDAT::BT_OKClick() {
     for (QSpinBox *s : {m_den, m_mesic, m_rok, m_hodiny, m_minuty, m_sekundy})
         s->interpretText();
     readEdits();
-    m_vysledek = m_model.VRAT_VYSLEDEK();
+    const QString result = m_model.VRAT_VYSLEDEK();
+    // A day the month does not have (31.02.) is refused here rather than handed to the input.
+    if (!MkEditValid(result, m_model.typ())) {
+        prompt().message(QStringLiteral("Zadaný údaj není platný !"), Prompt::Kind::Error);
+        return;
+    }
+    m_vysledek = result;
     accept();
 }
 

@@ -230,9 +230,15 @@ bool TFrameStringGrid::OpenDefinition(const QString &name, const QString &extraC
 }
 
 void TFrameStringGrid::applyWidths() {
+    // A width stated in characters is honoured (so long names and amounts are readable at once);
+    // the user's saved widths win over it, 60 pixels when neither is known.
     const QList<int> widths = m_core.SavedWidths();
+    const int digit = m_view->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < m_core.ColumnCount(); ++c) {
-        const int w = c < widths.size() && widths[c] > 0 ? widths[c] : 60;
+        const int stated = m_core.Columns()[m_core.ZSL(c)].width;
+        int w = stated > 0 ? std::clamp(stated * digit + 8, 24, 600) : 60;
+        if (c < widths.size() && widths[c] > 0)
+            w = widths[c];
         m_view->setColumnWidth(c, w);
     }
 }

@@ -25,6 +25,15 @@ TMKEDITDC::TMKEDITDC(int typ, QWidget *parent) : QLineEdit(parent) {
     m_button->setFixedSize(ButtonWidth, ButtonHeight);
     m_button->hide();
     connect(m_button, &QToolButton::clicked, this, &TMKEDITDC::ButtonClick);
+    // A fast typist leaves 5.3.2004 half-filled in the mask; once the input is left it shows the
+    // full form, the value unchanged.
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (m_picking)
+            return;
+        const QString widened = MkEditWiden(text(), m_typ);
+        if (widened != text())
+            setText(widened);
+    });
     setTyp(typ);
 }
 
@@ -54,7 +63,11 @@ void TMKEDITDC::ButtonClick() {
         return;
     }
     QString value = text();
-    if (TFORMMKEDITDAT::Pick(this, m_typ, value))
+    // The picker takes the focus; the text stays exactly as it is until the picker's answer.
+    m_picking = true;
+    const bool picked = TFORMMKEDITDAT::Pick(this, m_typ, value);
+    m_picking = false;
+    if (picked)
         setText(value);
     setFocus();
 }
@@ -97,6 +110,14 @@ void TMKEDITDC::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TMKEDITDC::mousePressEvent(QMouseEvent *event) {
+    QLineEdit::mousePressEvent(event);
+    // A click anywhere into an empty mask starts typing at its first place, not where the click
+    // happened to land.
+    if (m_typ > 0 && IsEmptyValue() && !hasSelectedText())
+        setCursorPosition(0);
 }
 
 void TMKEDITDC::changeEvent(QEvent *event) {

@@ -32,6 +32,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -39,5 +40,6 @@ private:
     int fontBasedHeight() const;
 
     int m_typ = 0;
+    bool m_picking = false;
     QToolButton *m_button = nullptr;
 };

@@ -71,6 +71,28 @@ private Q_SLOTS:
         QVERIFY(qAbs(MkEditValue(text, typ) - FETCH(double, value)) < 1e-9);
     }
 
+    void widen_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("widened");
+        QTest::newRow("1") << 1 << "5.3.2004 8:7:9" << "05.03.2004 08:07:09";
+        QTest::newRow("1 no seconds typed") << 1 << "5.3.2004 8:07" << "05.03.2004 08:07:00";
+        QTest::newRow("2") << 2 << "5.3.2004 8:07" << "05.03.2004 08:07";
+        QTest::newRow("2 empty time stays empty") << 2 << "5.3.2004 :" << "05.03.2004";
+        QTest::newRow("2 time without date kept") << 2 << ".. 8:07" << ".. 8:07";
+        QTest::newRow("2 empty") << 2 << ".. :" << ".. :";
+        QTest::newRow("3") << 3 << "5.3.2004" << "05.03.2004";
+        QTest::newRow("3 invalid kept") << 3 << "31.2.2004" << "31.2.2004";
+        QTest::newRow("4") << 4 << "8:7:9" << "08:07:09";
+        QTest::newRow("5") << 5 << "8:7" << "08:07";
+        QTest::newRow("0 untouched") << 0 << "5.3.2004" << "5.3.2004";
+    }
+    void widen() {
+        QFETCH(int, typ);
+        QFETCH(QString, text);
+        QCOMPARE(MkEditWiden(text, typ), FETCH(QString, widened));
+    }
+
     void splitKeepsBlankOfRest() {
         const MkEditParts p = MkEditSplit(QStringLiteral("5.3.2004 8:07"), 2);
         QCOMPARE(p.date, QStringLiteral("5.3.2004"));
