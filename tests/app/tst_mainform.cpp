@@ -3,6 +3,7 @@
 #include "framework/widgets/framestringgrid.h"
 #include "app/mainform.h"
 #include "data/inifile.h"
+#include "localisation/langtext.h"
 #include "data/session.h"
 #include "data/sqldata.h"
 #include "data/usersettings.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -183,6 +185,35 @@ private Q_SLOTS:
         w.ApplyConfiguration(c);
         for (const char *hidden : {"LOP_BookDrive", "LOP_Revize", "LOP_PRAV_PL", "LOP_JF"})
             QVERIFY(!pages().contains(hidden));
+    }
+
+    void optionsSaveOnlyAfterConfirmation() {
+        QTemporaryDir dir;
+        IniFile ini(dir.filePath("zorva.ini"));
+        Configuration config;
+        TFormOptions options(&ini, &config);
+        options.ShowStoredValues();
+        QVERIFY(!options.ChB_Menu[0]->isChecked());  // a missing KJ/visible shows what is in force
+        QVERIFY(!options.BT_SaveIni->isEnabled());    // only an administrator
+        FakePrompt prompt;
+        prompt.answers << false;
+        QVERIFY(!options.SaveMenuTab());
+        QCOMPARE(prompt.questions, QStringList{LangText(1106)});
+        QVERIFY(!ini.valueExists("KJ", "visible"));
+        prompt.answers << true << true;
+        options.RB_Years->setChecked(true);
+        QVERIFY(options.SaveMenuTab());
+        QCOMPARE(ini.readString("KJ", "visible"), QStringLiteral("0"));
+        QVERIFY(options.SaveRevizeTab());
+        QCOMPARE(config.revizePeriodType, QStringLiteral("R"));  // at once, without a restart
+        QVERIFY(!options.SaveIniTab());
+        Session::setAdministrator(true);
+        options.ShowStoredValues();
+        QVERIFY(options.BT_SaveIni->isEnabled());
+        prompt.answers << true;
+        options.RB_Login2->setChecked(true);
+        QVERIFY(options.SaveIniTab());
+        QCOMPARE(ini.readInteger("MAIN", "login"), 2);
     }
 
     // The whole start on a real database, the options dialog, and the end.
