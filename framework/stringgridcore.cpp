@@ -1,4 +1,5 @@
 #include "stringgridcore.h"
+#include "data/session.h"
 
 #include "data/prompt.h"
 #include "data/sqldata.h"
@@ -835,6 +836,15 @@ bool StringGridCore::DeleteRow(int row, int displayColumn) {
     const int id = key.trimmed().toInt(&ok);
     if (!ok)
         return false;
+    // Records with rights columns are deleted only by members of their delete group.
+    if (!SQLDATA->FieldTypeName(TableName.toUpper(), QStringLiteral("F_SMAZAT")).isEmpty()) {
+        const int group = SQLDATA->SelectInt(QStringLiteral("select F_SMAZAT from ") + TableName + QStringLiteral(" where ") + KeyField
+                                             + QLatin1Char('=') + QString::number(id));
+        if (group != 0 && !Session::groups().contains(group)) {
+            prompt().message(LangText(1025), Prompt::Kind::Error);
+            return false;
+        }
+    }
     if (!prompt().ask(formatText(LangText(1061), {QStringLiteral("\r\n"), QString::number(row), Cell(row, displayColumn)})))
         return false;
     const bool locking = SQLDATA->NetMode() != 0;

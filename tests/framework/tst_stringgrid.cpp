@@ -2,6 +2,8 @@
 // types, layouts, searching, sums and exports, on a real database.
 #include "framework/stringgridcore.h"
 
+#include "data/session.h"
+#include "localisation/langtext.h"
 #include "data/sqldata.h"
 #include "data/usersettings.h"
 #include "tests/support/fakeprompt.h"
@@ -342,6 +344,30 @@ private Q_SLOTS:
         QVERIFY(g.DeleteRow(row, 0));
         QCOMPARE(db.SelectInt(QStringLiteral("select count(*) from T where T_ID=9")), 0);
         QCOMPARE(g.RowCount(), 4);
+    }
+
+    // A record whose delete group the user is not in stays, and nothing is asked.
+    void deleteChecksTheDeleteRight() {
+        QVERIFY(db.ExecSQL(QStringLiteral("create table R (R_ID integer not null primary key, NAZEV varchar(50), F_SMAZAT integer)")).isEmpty());
+        QVERIFY(db.ExecSQL(QStringLiteral("insert into R values(1,\"cizí\",7)")).isEmpty());
+        QVERIFY(db.ExecSQL(QStringLiteral("insert into R values(2,\"moje\",3)")).isEmpty());
+        QVERIFY(db.ExecSQL(QStringLiteral("insert into R values(3,\"všech\",0)")).isEmpty());
+        Session::setGroups({3});
+        StringGridCore g;
+        g.SetSettings(&settings);
+        g.TableName = QStringLiteral("R");
+        g.KeyField = QStringLiteral("R_ID");
+        QVERIFY2(g.LoadData(1), qPrintable(g.LastError()));
+        FakePrompt fp;
+        fp.answers << true << true << true;
+        const int foreign = g.SearchColumn(1, QStringLiteral("cizí"));
+        QVERIFY(!g.DeleteRow(foreign, 0));
+        QCOMPARE(fp.messages, QStringList{LangText(1025)});
+        QVERIFY(fp.questions.isEmpty());
+        QVERIFY(g.DeleteRow(g.SearchColumn(1, QStringLiteral("moje")), 0));
+        QVERIFY(g.DeleteRow(g.SearchColumn(1, QStringLiteral("všech")), 0));
+        QCOMPARE(db.SelectColumn(QStringLiteral("select R_ID from R"), QStringLiteral(",")), QStringLiteral("1"));
+        Session::clear();
     }
 
     void refusedQueryShowsError() {
