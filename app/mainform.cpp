@@ -1,5 +1,7 @@
 #include "mainform.h"
 
+#include "exchange/widgets/filedialogs.h"
+
 #include "app/core/startup.h"
 #include "app/core/windowrules.h"
 #include "app/formoptions.h"
@@ -373,7 +375,7 @@ void Tmainform::buildNavigation() {
 
     p = addPage("LOP_BANKA", QStringLiteral("Banka"));
     addNavButton(p, "LookOutButton_BU_NACTENI", QStringLiteral("Načtení bankovních výpisů"), na(QStringLiteral("Načtení bankovních výpisů")));
-    addNavButton(p, "LookOutButton_BU_IMPORT", QStringLiteral("Import bankovních výpisů"), na(QStringLiteral("Import bankovních výpisů")));
+    addNavButton(p, "LookOutButton_BU_IMPORT", QStringLiteral("Import bankovních výpisů"), [this] { RunGpcImport(this, *SQLDATA); });
     addNavButton(p, "LookOutButton_BU_PAROVANI_GPC", QStringLiteral("Párování výpisů ve tvaru GPC s fakturami"), na(QStringLiteral("Párování výpisů")));
     addNavButton(p, "LookOutButton_BU_PAROVANI", QStringLiteral("Párování výpisů"), na(QStringLiteral("Párování výpisů")));
     addNavButton(p, "LookOutButton_BU_PREPOCET", QStringLiteral("Přepočet všech zůstatků"), na(QStringLiteral("Přepočet zůstatků")));
@@ -417,27 +419,40 @@ void Tmainform::buildMenus() {
     Menu_Tools->setObjectName(QStringLiteral("Menu_Tools"));
     const char *enc[] = {"Windows", "Latin2", "Kamenický"};
     const char *encName[] = {"Windows", "Latin", "Kamenicky"};
+    const QString codes[] = {QStringLiteral("W"), QStringLiteral("L"), QStringLiteral("K")};
+    const QString tables[] = {QString(), QStringLiteral("ADRESAR_ZAKL"), QStringLiteral("KU"), QStringLiteral("UKOLY")};
     auto importMenu = [&](const char *name, const QString &caption, int n) {
         QMenu *m = Menu_Tools->addMenu(caption);
         m->setObjectName(QLatin1String(name));
-        for (int i = 0; i < 3; ++i)
-            addUnavailableItem(m, QStringLiteral("Menu_FromFileTypeCSV%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
-                               QStringLiteral("ze souboru typu CSV v kódování %1").arg(QString::fromUtf8(enc[i])));
-        for (int i = 0; i < 3; ++i)
-            addUnavailableItem(m, QStringLiteral("Menu_FromFileTypeDBF%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
-                               QStringLiteral("ze souboru typu DBF v kódování %1").arg(QString::fromUtf8(enc[i])));
+        const QString table = tables[n];
+        for (int i = 0; i < 3; ++i) {
+            const QString code = codes[i];
+            addMenuItem(m, QStringLiteral("Menu_FromFileTypeCSV%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
+                        QStringLiteral("ze souboru typu CSV v kódování %1").arg(QString::fromUtf8(enc[i])),
+                        [this, table, code] { RunCsvImport(this, *SQLDATA, table, code); });
+        }
+        for (int i = 0; i < 3; ++i) {
+            const QString code = codes[i];
+            addMenuItem(m, QStringLiteral("Menu_FromFileTypeDBF%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
+                        QStringLiteral("ze souboru typu DBF v kódování %1").arg(QString::fromUtf8(enc[i])),
+                        [this, table, code] { RunDbfImport(this, *SQLDATA, table, code); });
+        }
         return m;
     };
     QMenu *importAddress = importMenu("Menu_ImportToAddress", QStringLiteral("Import do adresáře"), 1);
-    addUnavailableItem(importAddress, "menu_FromProgramVIRAN", QStringLiteral("z programu VIRAN"));
+    addMenuItem(importAddress, "menu_FromProgramVIRAN", QStringLiteral("z programu VIRAN"), [this] { RunViranImport(this, *SQLDATA); });
     importMenu("Menu_ImportToCalendar", QStringLiteral("Import do kalendáře"), 2);
     importMenu("Menu_ImportToSchedule", QStringLiteral("Import do úkolů"), 3);
     auto exportMenu = [&](const char *name, const QString &caption, int n) {
         QMenu *m = Menu_Tools->addMenu(caption);
         m->setObjectName(QLatin1String(name));
-        for (int i = 0; i < 3; ++i)
-            addUnavailableItem(m, QStringLiteral("Menu_ToFileTypeCSV%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
-                               QStringLiteral("do souboru typu CSV v kódování %1").arg(QString::fromUtf8(enc[i])));
+        const QString table = tables[n];
+        for (int i = 0; i < 3; ++i) {
+            const QString code = codes[i];
+            addMenuItem(m, QStringLiteral("Menu_ToFileTypeCSV%1%2").arg(QLatin1String(encName[i])).arg(n).toLatin1().constData(),
+                        QStringLiteral("do souboru typu CSV v kódování %1").arg(QString::fromUtf8(enc[i])),
+                        [this, table, code] { RunCsvExport(this, *SQLDATA, table, code); });
+        }
     };
     exportMenu("Menu_ExportFromAddress", QStringLiteral("Export adresáře"), 1);
     exportMenu("Menu_ExportFromCalendar", QStringLiteral("Export kalendáře"), 2);
