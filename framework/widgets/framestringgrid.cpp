@@ -231,12 +231,21 @@ bool TFrameStringGrid::OpenDefinition(const QString &name, const QString &extraC
 
 void TFrameStringGrid::applyWidths() {
     // A width stated in characters is honoured (so long names and amounts are readable at once);
-    // the user's saved widths win over it, 60 pixels when neither is known.
+    // the user's saved widths win over it. Without either, the column is as wide as its caption
+    // (at least 60 pixels), so that no caption is cut on a first look.
     const QList<int> widths = m_core.SavedWidths();
     const int digit = m_view->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QFont headerFont = m_view->horizontalHeader()->font();
+    headerFont.setBold(true);
+    const QFontMetrics headerMetrics(headerFont);
     for (int c = 0; c < m_core.ColumnCount(); ++c) {
         const int stated = m_core.Columns()[m_core.ZSL(c)].width;
-        int w = stated > 0 ? std::clamp(stated * digit + 8, 24, 600) : 60;
+        const QString caption = m_model ? m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() : QString();
+        const int captionWidth = headerMetrics.horizontalAdvance(caption) + 24;
+        // Stated widths are generous (50 characters for a number); a first look should show
+        // several columns, so they are kept within 250 pixels, never narrower than the caption.
+        int w = stated > 0 ? std::max(std::clamp(stated * digit + 8, 24, 250), std::min(captionWidth, 300))
+                           : std::clamp(captionWidth, 60, 300);
         if (c < widths.size() && widths[c] > 0)
             w = widths[c];
         m_view->setColumnWidth(c, w);
