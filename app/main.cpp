@@ -1,5 +1,6 @@
 #include "app/core/programentry.h"
 #include "data/firebirdenv.h"
+#include "data/memorytuning.h"
 #include "data/inifile.h"
 #include "data/configuration.h"
 #include "data/prompt.h"
@@ -60,6 +61,7 @@ public:
 }
 
 int main(int argc, char **argv) {
+    KeepMemoryForResultTables();
     const sigset_t signals = TerminationSignals();
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     ZorvaApplication app(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "data/configuration.h"
 #include "data/firebirdenv.h"
+#include "data/memorytuning.h"
 #include "data/inifile.h"
 #include "data/sqldata.h"
 
@@ -21,6 +22,7 @@ void printUsage(QTextStream &s) {
 }
 
 int main(int argc, char **argv) {
+    KeepMemoryForResultTables();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
