@@ -825,28 +825,28 @@ void Tmainform::ShowPanel(const QString &name, const QString &condition) {
     if (m_started)
         CurrentUserSettings().lastView = name;
 
-    const PanelSpec spec = DescribePanel(name);
-    switch (spec.strip) {
+    const PanelSpec panel = DescribePanel(name);
+    switch (panel.strip) {
     case StripMode::Hidden: Panel2->hide(); break;
     case StripMode::Calendar: rebuildCategoryStrip(CategoryStripState::Kind::Calendar); Panel2->show(); break;
     case StripMode::Address: rebuildCategoryStrip(CategoryStripState::Kind::Address); Panel2->show(); break;
     case StripMode::Unchanged: Panel2->show(); break;
     }
 
-    TFrameWorkView *view = View(spec.view);
-    if (spec.view == ViewKind::List && openList(name, spec.passCondition ? condition : QString())) {
+    TFrameWorkView *view = View(panel.view);
+    if (panel.view == ViewKind::List && openList(name, panel.passCondition ? condition : QString())) {
         view->show();
         return;
     }
-    if (spec.view == ViewKind::List) {
+    if (panel.view == ViewKind::List) {
         m_grid->setContent(nullptr);
         QString detail = QStringLiteral("Seznam „%1“ zatím není k dispozici.").arg(name);
-        if (spec.passCondition && !condition.isEmpty())
+        if (panel.passCondition && !condition.isEmpty())
             detail += QStringLiteral("\nPodmínka: %1").arg(condition);
         view->setTitle(name);
         view->setDetail(detail);
     }
-    if (spec.view == ViewKind::BrowsePanel || spec.view == ViewKind::TripEntry || spec.view == ViewKind::Notes || spec.view == ViewKind::List)
+    if (panel.view == ViewKind::BrowsePanel || panel.view == ViewKind::TripEntry || panel.view == ViewKind::Notes || panel.view == ViewKind::List)
         view->refresh();
     describeCalendarViews();
     view->show();

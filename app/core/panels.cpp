@@ -5,7 +5,7 @@
 PanelSpec DescribePanel(const QString &name) {
     struct Entry {
         const char *name;
-        PanelSpec spec;
+        PanelSpec panel;
     };
     static const Entry fixed[] = {
         {"MonthPanel", {ViewKind::Month, StripMode::Calendar}},
@@ -23,7 +23,7 @@ PanelSpec DescribePanel(const QString &name) {
     };
     for (const Entry &e : fixed)
         if (name == QLatin1String(e.name))
-            return e.spec;
+            return e.panel;
     PanelSpec list;
     list.passCondition = name.startsWith(QLatin1String("Browse_JF"));
     return list;

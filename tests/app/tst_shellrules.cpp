@@ -30,7 +30,7 @@ public:
     void ShowBrowseRange(const QDate &f, const QDate &t) override { calls << "range " + f.toString(Qt::ISODate) + " " + t.toString(Qt::ISODate); }
     void OpenNewEvent(const QDate &d, const QTime &t) override { calls << "new event " + d.toString(Qt::ISODate) + " " + t.toString("HH:mm"); }
     void OpenEvent(int k) override { calls << QStringLiteral("event %1").arg(k); }
-    void OpenAddressSpec(int k) override { calls << QStringLiteral("spec %1").arg(k); }
+    void OpenAddressSpec(int k) override { calls << QStringLiteral("special address %1").arg(k); }
     void OpenCar(int k) override { calls << QStringLiteral("car %1").arg(k); }
     void OpenUser(int k) override { calls << QStringLiteral("user %1").arg(k); }
     void OpenUserGroup(int k) override { calls << QStringLiteral("group %1").arg(k); }
