@@ -79,6 +79,9 @@ private Q_SLOTS:
         QCOMPARE(r.userId, ascii);
         QCOMPARE(r.prefillName, QStringLiteral("NOVAK"));
         QCOMPARE(login.ChooseUser(1, "nikdo", {}).choice, LoginService::Choice::ShowDialog);
+        const int withPassword = addUser("heslar", "tajne");
+        QCOMPARE(login.ChooseUser(1, "HESLAR", {}).choice, LoginService::Choice::ShowDialog);
+        exec(QStringLiteral("delete from uzivatel where uzivatel_id=%1").arg(withPassword));
         QCOMPARE(login.ChooseUser(2, "novak", {}).choice, LoginService::Choice::ShowDialog);
         QCOMPARE(login.ChooseUser(7, "novak", {}).choice, LoginService::Choice::End);
         exec(QStringLiteral("delete from uzivatel where uzivatel_id in (%1,%2)").arg(id).arg(ascii));
