@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -31,12 +32,33 @@ sigset_t TerminationSignals() {
     return set;
 }
 
+std::atomic<bool> g_terminationRequested{false};
+
+// A termination signal ends the program in order at any point: an open dialog (the log-in, a
+// question of the schema gate) is closed as if cancelled, and the main window, once shown, is
+// closed, which saves the settings and logs the user out.
 void CloseOnTerminationSignal(QWidget *window) {
     std::thread([window] {
         const sigset_t set = TerminationSignals();
         int signal = 0;
-        if (sigwait(&set, &signal) == 0)
-            QMetaObject::invokeMethod(window, [window] { window->close(); }, Qt::QueuedConnection);
+        if (sigwait(&set, &signal) != 0)
+            return;
+        g_terminationRequested = true;
+        QMetaObject::invokeMethod(
+            window,
+            [window] {
+                for (int i = 0; i < 16; ++i) {
+                    QWidget *modal = QApplication::activeModalWidget();
+                    if (!modal)
+                        break;
+                    modal->close();
+                    if (QApplication::activeModalWidget() == modal)
+                        break;
+                }
+                if (window->isVisible())
+                    window->close();
+            },
+            Qt::QueuedConnection);
     }).detach();
 }
 
@@ -97,10 +119,15 @@ int main(int argc, char **argv) {
 
     Tmainform w;
     DialogLoginUi loginUi;
+    CloseOnTerminationSignal(&w);
     if (!w.Start(programPath, command, loginUi, folder.isEmpty() ? nullptr : &instance))
         return 0;
+    if (g_terminationRequested) {
+        w.Shutdown();
+        setPrompt(nullptr);
+        return 0;
+    }
     w.show();
-    CloseOnTerminationSignal(&w);
     const int code = app.exec();
     w.Shutdown();
     setPrompt(nullptr);
