@@ -149,10 +149,10 @@ private Q_SLOTS:
         QFETCH(int, view);
         QFETCH(int, strip);
         QFETCH(bool, condition);
-        const PanelSpec spec = DescribePanel(name);
-        QCOMPARE(int(spec.view), view);
-        QCOMPARE(int(spec.strip), strip);
-        QCOMPARE(spec.passCondition, condition);
+        const PanelSpec panel = DescribePanel(name);
+        QCOMPARE(int(panel.view), view);
+        QCOMPARE(int(panel.strip), strip);
+        QCOMPARE(panel.passCondition, condition);
     }
 
     void pageKeys() {
