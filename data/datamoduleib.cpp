@@ -823,8 +823,13 @@ void TDataModuleIb::StartEventListener() {
                                impl->eventBuffer, &Impl::eventCallback, impl))
                 break;
             impl->delivered.acquire();
-            if (impl->stopListening)
+            if (impl->stopListening) {
+                // Queueing and cancelling stay on this one thread: the client library is not safe
+                // with one thread re-queueing while another cancels the same request.
+                ISC_STATUS_ARRAY cancelStatus;
+                isc_cancel_events(cancelStatus, &impl->db, &impl->eventId);
                 break;
+            }
             ISC_ULONG counts[20] = {0};
             {
                 QMutexLocker lock(&impl->bufferMutex);
@@ -842,9 +847,6 @@ void TDataModuleIb::StopEventListener() {
     if (!d->listener)
         return;
     d->stopListening = true;
-    ISC_STATUS_ARRAY status;
-    if (d->eventId)
-        isc_cancel_events(status, &d->db, &d->eventId);
     d->delivered.release();
     d->listener->wait();
     delete d->listener;
@@ -852,6 +854,8 @@ void TDataModuleIb::StopEventListener() {
     d->eventId = 0;
     while (d->delivered.tryAcquire()) {
     }
+    // A late delivery of the cancelled request checks the result buffer under the lock.
+    QMutexLocker lock(&d->bufferMutex);
     isc_free(reinterpret_cast<ISC_SCHAR *>(d->eventBuffer));
     isc_free(reinterpret_cast<ISC_SCHAR *>(d->resultBuffer));
     d->eventBuffer = d->resultBuffer = nullptr;
