@@ -30,9 +30,7 @@ struct Token {
     LD value = 0.0;  // numbers: the value; percentages: the number before "%"
 };
 
-// Every intermediate result is written back as number text and read again.
 LD readNumber(const QString &text) { return std::strtold(text.toLatin1().constData(), nullptr); }
-LD roundTrip(LD v) { return readNumber(ExpressionNumberText(v)); }
 
 QString registerText(double v) {
     QString s = QString::asprintf("%.10f", v);

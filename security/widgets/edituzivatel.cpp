@@ -1,4 +1,5 @@
 #include "edituzivatel.h"
+#include "memberlist.h"
 
 #include "data/prompt.h"
 #include "data/sqldata.h"
@@ -85,15 +86,7 @@ void Tedit_UZIVATEL::Load(int userId) {
     Edit_HESLO->setPlaceholderText(u.password.isEmpty() ? QString() : QStringLiteral("••••••"));
     ChB_ADMINISTRATOR->setChecked(userId ? u.administrator : false);
     ChB_PRAVO_PRIHLASENI->setChecked(userId ? u.loginRight : true);
-    CL_SKUPINY->clear();
-    TMKDATASET groups;
-    m_db.FillDataset(QStringLiteral("Select uzivskupina_id, popis from uzivskupina order by popis"), groups);
-    for (int r = 1; r <= groups.RecordCount(); ++r) {
-        auto *item = new QListWidgetItem(groups.Value(r, 2), CL_SKUPINY);
-        item->setData(Qt::UserRole, groups.Value(r, 1).toInt());
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(u.groups.contains(groups.Value(r, 1).toInt()) ? Qt::Checked : Qt::Unchecked);
-    }
+    FillMemberList(CL_SKUPINY, m_db, QStringLiteral("Select uzivskupina_id, popis from uzivskupina order by popis"), u.groups);
     m_loading = false;
     m_modified = false;
 }
@@ -107,9 +100,7 @@ int Tedit_UZIVATEL::Save() {
     u.password = m_passwordTyped ? Edit_HESLO->text() : m_storedPassword;
     u.administrator = ChB_ADMINISTRATOR->isChecked();
     u.loginRight = ChB_PRAVO_PRIHLASENI->isChecked();
-    for (int i = 0; i < CL_SKUPINY->count(); ++i)
-        if (CL_SKUPINY->item(i)->checkState() == Qt::Checked)
-            u.groups << CL_SKUPINY->item(i)->data(Qt::UserRole).toInt();
+    u.groups = CheckedMembers(CL_SKUPINY);
     const int id = SaveUser(m_db, u);
     if (id) {
         m_id = id;
@@ -119,12 +110,5 @@ int Tedit_UZIVATEL::Save() {
 }
 
 void Tedit_UZIVATEL::closeEvent(QCloseEvent *event) {
-    if (m_modified && prompt().ask(LangText(1045))) {
-        if (!Save()) {
-            prompt().message(LangText(1024), Prompt::Kind::Error);
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    CloseChangedEditor(event, m_modified, [this] { return Save(); });
 }

@@ -1,4 +1,5 @@
 #include "edituzivskupina.h"
+#include "memberlist.h"
 
 #include "data/prompt.h"
 #include "data/sqldata.h"
@@ -59,15 +60,7 @@ void Tedit_UZIVSKUPINA::Load(int groupId) {
     m_id = groupId;
     Edit_POPIS->setText(g.description);
     BT_SMAZAT->setVisible(groupId != 0);
-    CL_UZIVATELE->clear();
-    TMKDATASET users;
-    m_db.FillDataset(QStringLiteral("Select uzivatel_id, popis from uzivatel order by popis"), users);
-    for (int r = 1; r <= users.RecordCount(); ++r) {
-        auto *item = new QListWidgetItem(users.Value(r, 2), CL_UZIVATELE);
-        item->setData(Qt::UserRole, users.Value(r, 1).toInt());
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(g.users.contains(users.Value(r, 1).toInt()) ? Qt::Checked : Qt::Unchecked);
-    }
+    FillMemberList(CL_UZIVATELE, m_db, QStringLiteral("Select uzivatel_id, popis from uzivatel order by popis"), g.users);
     m_loading = false;
     m_modified = false;
 }
@@ -76,9 +69,7 @@ int Tedit_UZIVSKUPINA::Save() {
     GroupRecord g;
     g.id = m_id;
     g.description = Edit_POPIS->text();
-    for (int i = 0; i < CL_UZIVATELE->count(); ++i)
-        if (CL_UZIVATELE->item(i)->checkState() == Qt::Checked)
-            g.users << CL_UZIVATELE->item(i)->data(Qt::UserRole).toInt();
+    g.users = CheckedMembers(CL_UZIVATELE);
     const int id = SaveGroup(m_db, g);
     if (id) {
         m_id = id;
@@ -97,12 +88,5 @@ bool Tedit_UZIVSKUPINA::Delete() {
 }
 
 void Tedit_UZIVSKUPINA::closeEvent(QCloseEvent *event) {
-    if (m_modified && prompt().ask(LangText(1045))) {
-        if (!Save()) {
-            prompt().message(LangText(1024), Prompt::Kind::Error);
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    CloseChangedEditor(event, m_modified, [this] { return Save(); });
 }

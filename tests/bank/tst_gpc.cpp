@@ -1,10 +1,9 @@
 #include "business/bank/bu_gpc.h"
 #include "business/bank/gpcimport.h"
-#include "data/schema.h"
 #include "data/session.h"
 #include "data/sqldata.h"
 #include "tests/support/fakeprompt.h"
-#include "tests/support/tempdatabase.h"
+#include "tests/support/schemadatabase.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -203,11 +202,10 @@ private Q_SLOTS:
 
     // --- on a real database ---
     void initDatabase() {
-        QVERIFY2(tdb.create(), qPrintable(tdb.error()));
+        const QString e = CreateSchemaDatabase(tdb);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
         QVERIFY2(db.ConnectQuiet(tdb.connectionString(), tdb.user(), tdb.password()), qPrintable(db.LastConnectError()));
         SQLDATA = &db;
-        const QString e = BuildSchema(db);
-        QVERIFY2(e.isEmpty(), qPrintable(e));
         Session::setCurrentUserId(4);
         const int kind = db.SelectInt("select BU_DRUH_PLATBY_ID from BU_DRUH_PLATBY where DRUH=2");
         QVERIFY(kind > 0);

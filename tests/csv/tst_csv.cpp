@@ -1,9 +1,8 @@
-#include "data/schema.h"
 #include "data/session.h"
 #include "data/sqldata.h"
 #include "exchange/codepage/win1250.h"
 #include "exchange/csv/csvexchange.h"
-#include "tests/support/tempdatabase.h"
+#include "tests/support/schemadatabase.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,11 +54,10 @@ private Q_SLOTS:
 
     // --- on a real database ---
     void initDatabase() {
-        QVERIFY2(tdb.create(), qPrintable(tdb.error()));
+        const QString e = CreateSchemaDatabase(tdb);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
         QVERIFY2(db.ConnectQuiet(tdb.connectionString(), tdb.user(), tdb.password()), qPrintable(db.LastConnectError()));
         SQLDATA = &db;
-        const QString e = BuildSchema(db);
-        QVERIFY2(e.isEmpty(), qPrintable(e));
         Session::setCurrentUserId(3);
         Session::setDefaultGroupId(6);
         exec("insert into ADRESAR_ZAKL(NAZEV_ZKRACENY,NAZEV,MESTO,PSC,ULICE,BU_UCET) values(\"ŽLUŤ\",\"Žluťoučký kůň, s.r.o.\","

@@ -1,10 +1,9 @@
-#include "data/schema.h"
 #include "data/session.h"
 #include "data/sqldata.h"
 #include "exchange/dbf/dbfimport.h"
 #include "exchange/dbf/typ_mkdbf.h"
 #include "tests/support/fakeprompt.h"
-#include "tests/support/tempdatabase.h"
+#include "tests/support/schemadatabase.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -156,11 +155,10 @@ private Q_SLOTS:
 
     // --- on a real database ---
     void initDatabase() {
-        QVERIFY2(tdb.create(), qPrintable(tdb.error()));
+        const QString e = CreateSchemaDatabase(tdb);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
         QVERIFY2(db.ConnectQuiet(tdb.connectionString(), tdb.user(), tdb.password()), qPrintable(db.LastConnectError()));
         SQLDATA = &db;
-        const QString e = BuildSchema(db);
-        QVERIFY2(e.isEmpty(), qPrintable(e));
         Session::setCurrentUserId(2);
         Session::setDefaultGroupId(5);
         dbReady = true;
